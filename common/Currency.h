@@ -1,0 +1,88 @@
+#pragma once
+// Money: a signed 64-bit count of ten-thousandths of a dollar. Arithmetic is
+// checked: a result outside the range raises the overflow error (6), never wraps.
+// Doubles enter only through fromDouble4 (rates and products), which rounds to
+// four decimals with ties to even, exactly as every rule of the return expects.
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrel {
+
+class Currency final {
+public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency fromScaled(std::int64_t tenThousandths) { return Currency(tenThousandths); }
+    // Whole dollars; raises overflow when out of range.
+    static Currency fromDollars(std::int64_t dollars);
+    // A double rounded to four decimals, ties to even; NaN, infinities and
+    // values out of range raise overflow.
+    static Currency fromDouble4(double value);
+
+    enum class ParseStatus { Ok, NotANumber, Overflow };
+    struct ParseResult {
+        ParseStatus status;
+        std::int64_t scaled;
+        bool ok() const { return status == ParseStatus::Ok; }
+    };
+    // Any text that the system accepts as a number (see NumericText.h), rounded
+    // to four decimals with ties to even.
+    static ParseResult parse(std::string_view text) noexcept;
+    // parse(), raising 10002 for text that is not a number and 6 on overflow.
+    static Currency parseOrRaise(std::string_view text);
+    // parse(), raising 13 (type mismatch) for text that is not a number.
+    static Currency convertOrRaise(std::string_view text);
+
+    constexpr std::int64_t scaled() const { return v_; }
+    double toDouble() const { return static_cast<double>(v_) / static_cast<double>(kScale); }
+    constexpr bool isZero() const { return v_ == 0; }
+    constexpr bool isWholeDollars() const { return v_ % kScale == 0; }
+
+    // Round: whole dollars with ties to the even dollar.
+    Currency roundDollarsEven() const;
+    // The rounding of the displayed pattern: whole dollars, halves away from zero.
+    Currency roundDollarsAwayFromZero() const;
+    // Whole dollars with ties to even, as a 64-bit count of dollars.
+    std::int64_t wholeDollarsEven() const { return roundDollarsEven().v_ / kScale; }
+
+    // "##,###,##0": whole dollars (halves away from zero), thousands separators,
+    // a leading minus sign; an amount that rounds to zero shows "0".
+    std::string toPatternText() const;
+    // Exact decimal text: no grouping, up to four decimals, no trailing zeros.
+    std::string toExactText() const;
+
+    // The product with a rate: computed in double and converted back at four
+    // decimals, ties to even.
+    Currency times(double rate) const { return fromDouble4(toDouble() * rate); }
+    // The product with a whole number, exact and checked.
+    Currency timesWhole(std::int64_t n) const;
+    // The quotient by a double, in double, converted back the same way.
+    Currency dividedBy(double divisor) const { return fromDouble4(toDouble() / divisor); }
+
+    friend Currency operator+(Currency a, Currency b);
+    friend Currency operator-(Currency a, Currency b);
+    friend Currency operator-(Currency a);
+    Currency& operator+=(Currency b) { return *this = *this + b; }
+    Currency& operator-=(Currency b) { return *this = *this - b; }
+    friend constexpr auto operator<=>(Currency, Currency) = default;
+    friend constexpr bool operator==(Currency, Currency) = default;
+
+private:
+    constexpr explicit Currency(std::int64_t v) : v_(v) {}
+    std::int64_t v_ = 0;
+};
+
+// Whole dollars as a constant.
+constexpr Currency usd(std::int64_t dollars) { return Currency::fromScaled(dollars * Currency::kScale); }
+
+// The smaller or larger of two amounts (flag false: smaller).
+inline Currency minMax(Currency a, Currency b, bool larger) {
+    return larger ? (a < b ? b : a) : (b < a ? b : a);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tavrel needs, from Debian's packages.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ pkg-config     # the build
+  libgtest-dev libgmock-dev            # unit tests
+  libbenchmark-dev                     # benchmarks
+)
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  "${sudo_cmd[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
