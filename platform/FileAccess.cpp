@@ -1,0 +1,238 @@
+#include "FileAccess.h"
+
+#include "TaxError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace tavrel::platform {
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) noexcept : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const noexcept { return fd_; }
+    bool valid() const noexcept { return fd_ >= 0; }
+    // Closes now so that the error of close itself can be seen (it can report
+    // a delayed write failure on some file systems).
+    int close() noexcept {
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r;
+    }
+
+private:
+    int fd_;
+};
+
+std::string sizeText(unsigned long long bytes) {
+    std::string digits = std::to_string(bytes);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out + " bytes";
+}
+
+FileText failed(int error, std::string reason) {
+    FileText r;
+    r.status = FileText::Status::Failed;
+    r.error = error;
+    r.reason = std::move(reason);
+    return r;
+}
+
+FileText tooLarge(unsigned long long size, std::size_t maxBytes) {
+    FileText r;
+    r.status = FileText::Status::TooLarge;
+    r.reason = "the file is too large (" + sizeText(size) + "; the limit is " + sizeText(maxBytes) + ")";
+    return r;
+}
+
+// The process's file-creation mask without changing it (umask() both reads and
+// sets, which would race with other threads creating files).
+mode_t currentUmask() {
+    if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "Umask: %o", &mask) == 1) {
+                found = true;
+                break;
+            }
+        std::fclose(f);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    return 022;
+}
+
+SaveResult saveFailure(int error, const char* step) {
+    return {error, std::string(step) + ": " + systemReason(error)};
+}
+
+bool writeAll(int fd, std::string_view content) {
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+FileText readTextFile(const std::string& path, std::size_t maxBytes) {
+    // O_NONBLOCK so that a FIFO at the path cannot hang the open; it has no
+    // effect on reading a regular file.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid()) {
+        const int e = errno;
+        if (e == ENOENT || e == ENOTDIR) return {};
+        return failed(e, systemReason(e));
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        const int e = errno;
+        return failed(e, systemReason(e));
+    }
+    if (S_ISDIR(st.st_mode)) return failed(EISDIR, "it is a folder, not a file");
+    if (!S_ISREG(st.st_mode)) return failed(0, "it is not a regular file");
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+        return tooLarge(static_cast<unsigned long long>(st.st_size), maxBytes);
+
+    FileText r;
+    r.status = FileText::Status::Ok;
+    r.text.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t used = 0;
+    for (;;) {
+        // The file may grow while it is read: read one byte past the limit to notice.
+        if (used == r.text.size()) {
+            if (used > maxBytes) return tooLarge(used, maxBytes);
+            r.text.resize(std::min(maxBytes + 1, used + 65536));
+        }
+        const ssize_t n = ::read(fd.get(), r.text.data() + used, r.text.size() - used);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int e = errno;
+            return failed(e, systemReason(e));
+        }
+        if (n == 0) break;
+        used += static_cast<std::size_t>(n);
+    }
+    if (used > maxBytes) return tooLarge(used, maxBytes);
+    r.text.resize(used);
+    return r;
+}
+
+SaveResult replaceFileAtomically(const std::string& path, std::string_view content) {
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    const bool existed = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+
+    std::string temporary = target + ".XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.valid()) return saveFailure(errno, "cannot create a temporary file in the folder");
+
+    auto abandon = [&](int error, const char* step) {
+        if (fd.valid()) fd.close();
+        ::unlink(temporary.c_str());
+        return saveFailure(error, step);
+    };
+
+    if (!writeAll(fd.get(), content)) return abandon(errno, "cannot write");
+    const mode_t mode = existed ? (st.st_mode & 07777) : (0666 & ~currentUmask());
+    if (::fchmod(fd.get(), mode) != 0) return abandon(errno, "cannot set the permissions");
+    if (existed) {
+        // Keep the owner when an administrator saves someone else's file; an
+        // ordinary user cannot give a file away, which is fine.
+        struct stat mine {};
+        if (::fstat(fd.get(), &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid))
+            (void)::fchown(fd.get(), st.st_uid, st.st_gid);
+    }
+    if (::fsync(fd.get()) != 0) return abandon(errno, "cannot write");
+    if (fd.close() != 0) return abandon(errno, "cannot write");
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon(errno, "cannot replace the file");
+
+    // Make the rename itself durable. The new contents are already in place, so
+    // a failure here is not reported as a failed save.
+    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) (void)::fsync(folder.get());
+    return {};
+}
+
+int saveErrorNumber(int systemError) noexcept {
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR: return err::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return err::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return err::DiskFull;
+    default: return err::PathFileAccess;
+    }
+}
+
+std::string systemReason(int systemError) { return std::generic_category().message(systemError); }
+
+std::string quotedForMessage(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out.push_back('"');
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                out += "\\x";
+                out.push_back(kHex[c >> 4]);
+                out.push_back(kHex[c & 0xF]);
+            } else {
+                out.push_back(ch);
+            }
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
+}  // namespace tavrel::platform

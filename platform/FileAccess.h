@@ -1,0 +1,58 @@
+#pragma once
+// Whole-file reads and all-or-nothing file replacement, shared by the profile
+// and rate-schedule components. Plain POSIX underneath: the components need to
+// tell "missing" from "unreadable" and to know which system call failed and why.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tavrel::platform {
+
+// Nothing either component reads legitimately comes near this; a larger file is
+// refused rather than loaded.
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t{64} << 20;
+
+struct FileText {
+    enum class Status {
+        Ok,        // text holds the whole file
+        Missing,   // no such file, or a folder on the way is missing
+        Failed,    // exists but cannot be read; error and reason say why
+        TooLarge,  // larger than the limit; reason gives the size
+    };
+    Status status = Status::Missing;
+    int error = 0;       // the system error code when Failed (0 when not from a system call)
+    std::string text;
+    std::string reason;  // for error sources: "Permission denied", "is a directory", ...
+};
+
+// Reads a regular file completely. Never throws TaxError; callers choose the
+// error number that absence or failure means for them.
+FileText readTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
+
+struct SaveResult {
+    int error = 0;       // the system error code of the step that failed; 0 on success
+    std::string reason;  // which step failed and the system's explanation
+    bool ok() const noexcept { return error == 0; }
+};
+
+// Replaces the file's contents in one step: writes a temporary file in the same
+// folder, flushes it to disk, gives it the permission bits of the file it
+// replaces (or the usual ones for a new file) and renames it over the target.
+// On failure the temporary file is removed and the target is left as it was.
+// A symbolic link is followed, so the link stays a link.
+SaveResult replaceFileAtomically(const std::string& path, std::string_view content);
+
+// The error number a failed save raises for a system error code: 76 when a folder
+// is missing, 70 when permission is refused, 61 when there is no room, 75 otherwise.
+int saveErrorNumber(int systemError) noexcept;
+
+// The system's text for an error code, e.g. "No such file or directory".
+std::string systemReason(int systemError);
+
+// A name or path as it appears inside an error source: in double quotes, with
+// line breaks and other control characters spelled out so the message stays on
+// one line and shows exactly what was passed.
+std::string quotedForMessage(std::string_view text);
+
+}  // namespace tavrel::platform
