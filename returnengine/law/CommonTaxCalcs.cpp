@@ -1,0 +1,53 @@
+#include "CommonTaxCalcs.h"
+
+#include "LawTrap.h"
+
+#include "LibraryFolder.h"
+
+#include <array>
+#include <mutex>
+
+namespace osgrin::CommonTaxCalcs {
+
+Currency SubtractNotZero(Currency a, Currency b) {
+    return lawTrap("CommonTaxCalcs.SubtractNotZero", [&] {
+        const Currency d = b - a;
+        return d < Currency() ? Currency() : d;
+    });
+}
+
+const std::string& GetRateFile(int year) {
+    return lawTrap("CommonTaxCalcs.GetRateFile", [&]() -> const std::string& {
+        // Paths are built once per year: the computation asks for them thousands
+        // of times in one analysis.
+        static std::mutex guard;
+        static std::array<std::string, 200> cache;  // years 1900 to 2099
+        const bool cacheable = year >= 1900 && year < 2100;
+        std::lock_guard lock(guard);
+        if (cacheable && !cache[static_cast<std::size_t>(year - 1900)].empty())
+            return cache[static_cast<std::size_t>(year - 1900)];
+        std::string path = tavrel::platform::libraryFolder().string() + "/Ind" + std::to_string(year) + ".tbl";
+        if (cacheable) return cache[static_cast<std::size_t>(year - 1900)] = std::move(path);
+        thread_local std::string uncached;
+        uncached = std::move(path);
+        return uncached;
+    });
+}
+
+const std::string& GetAmtRateFile() {
+    static const std::string path = tavrel::platform::libraryFolder().string() + "/indAmt2001.tbl";
+    return path;
+}
+
+std::string_view GetRateTable(std::int32_t filingStatus) {
+    switch (filingStatus) {
+    case 1: return "Schedule X";
+    case 2:
+    case 5: return "Schedule Y-1";
+    case 3: return "Schedule Y-2";
+    case 4: return "Schedule Z";
+    default: return "";
+    }
+}
+
+}  // namespace osgrin::CommonTaxCalcs

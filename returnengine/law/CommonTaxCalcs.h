@@ -1,0 +1,38 @@
+#pragma once
+// Helpers that all tax-law code uses: the not-below-zero difference, the rate
+// file and schedule names, and the AMT work record.
+
+#include "Currency.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace osgrin {
+
+using tavrel::Currency;
+
+namespace CommonTaxCalcs {
+
+// b - a, or 0 when that is negative. Note the order: a is taken from b.
+Currency SubtractNotZero(Currency a, Currency b);
+
+// Full path of the year's regular rate file in the library's folder
+// ("<folder>/Ind2008.tbl"); the year is used as given.
+const std::string& GetRateFile(int year);
+
+// Full path of the AMT rate file, the same for every year.
+const std::string& GetAmtRateFile();
+
+// Schedule (section) name in a rate file for a filing status; empty for a
+// status outside 1 to 5.
+std::string_view GetRateTable(std::int32_t filingStatus);
+
+}  // namespace CommonTaxCalcs
+
+// The AMT computation's working record, created zeroed for each computation.
+struct AmtWorkRecord {
+    Currency AGI, MedDed, MortgIntDed, CasualtyDed, CharDed, ItemDed, TaxInc, Exemption, TaxIncPostExemption;
+};
+
+}  // namespace osgrin

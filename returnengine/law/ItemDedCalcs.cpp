@@ -1,0 +1,104 @@
+#include "ItemDedCalcs.h"
+
+#include "Adj2IncCalcs.h"
+#include "LawTrap.h"
+#include "YearRouting.h"
+#include "iTop.h"
+
+namespace osgrin::ItemDedCalcs {
+namespace {
+
+// The year's function of a family, or 0 for a year before the law's first.
+template <class Call>
+Currency byYear(iTop& r, law::Family family, Call call) {
+    const int year = law::routedYear(family, r.TaxYear());
+    if (year == law::kNoFunction) return Currency();
+    return call(law::yearFunctions(year));
+}
+
+// What exceeds the given share of AGI, rounded; 0 when nothing does.
+Currency aboveFloor(Currency payments, Currency agi, double share) {
+    const Currency floor = agi.times(share);
+    return payments > floor ? (payments - floor).roundDollarsEven() : Currency();
+}
+
+}  // namespace
+
+Currency ItemDedCalc(iTop& r) {
+    return lawTrap("ItemDedCalcs.ItemDedCalc", [&] {
+        ItemDed& item = r.item();
+        const Currency medical = CalcMedDed(r);
+        const Currency taxes = item.whole(ItemDed::OtherTaxes) + item.whole(ItemDed::SITPd);
+        item.set(ItemDed::TaxDed, taxes);
+        // Investment interest is taken as entered: no limit is applied here.
+        const Currency interest = item.whole(ItemDed::HomeMortIntReg) + item.whole(ItemDed::HomeMortIntAmt) +
+                                  item.whole(ItemDed::InvIntDed) + item.whole(ItemDed::OtherIntDed);
+        item.set(ItemDed::IntDed, interest);
+        const Currency charity = item.whole(ItemDed::CharDed);
+        const Currency casualty = item.whole(ItemDed::CasualtyDed);
+        const Currency misc = CalcMiscItemDed(r);
+        const Currency gross = medical + taxes + interest + charity + casualty + misc;
+        item.set(ItemDed::TotGross, gross);
+        const Currency net = gross - ItemDedPhaseOut(r);
+        item.set(ItemDed::TotNet, net);
+        const Currency exemptions = CalcExemptionDedGross(r);
+        item.set(ItemDed::ExemptionDedGross, exemptions);
+        const Currency phaseOut = tavrel::minMax(CalcExemptionDedPhaseOut(r), exemptions, false);
+        item.set(ItemDed::ExemptionDedPhaseOut, phaseOut);
+        item.set(ItemDed::ExemptionDedNet, exemptions - phaseOut);
+        return net;
+    });
+}
+
+Currency CalcMedDed(iTop& r) {
+    return lawTrap("ItemDedCalcs.CalcMedDed", [&] {
+        // Self-employed health insurance already deducted as an adjustment is not medical here.
+        const Currency insured = Adj2IncCalcs::CalcSEMedInsDed(r);
+        const Currency medical = r.item().whole(ItemDed::MedPmts) - insured;
+        const Currency allowed = aboveFloor(medical, r.whole(iTop::AGI), 0.075);
+        r.item().set(ItemDed::MedDed, allowed);
+        return allowed;
+    });
+}
+
+Currency CalcMiscItemDed(iTop& r) {
+    return lawTrap("ItemDedCalcs.CalcMiscItemDed", [&] {
+        const Currency allowed = aboveFloor(r.item().whole(ItemDed::MiscDedPmts), r.whole(iTop::AGI), 0.02);
+        r.item().set(ItemDed::MiscDed, allowed);
+        return allowed;
+    });
+}
+
+Currency ItemDedPhaseOut(iTop& r) {
+    return lawTrap("ItemDedCalcs.ItemDedPhaseOut", [&] {
+        const Currency reduction =
+            byYear(r, law::Family::ItemDedPhaseOut, [&](const law::YearFunctions& f) { return f.ItemDedPhaseOut(r); });
+        r.item().set(ItemDed::TotReduction, reduction);
+        return reduction;
+    });
+}
+
+Currency CalcStdDedSub(iTop& r) {
+    return lawTrap("ItemDedCalcs.CalcStdDedSub", [&] {
+        const Currency standard =
+            byYear(r, law::Family::StdDed, [&](const law::YearFunctions& f) { return f.StdDed(r); });
+        r.item().set(ItemDed::StdDed, standard);
+        return standard;
+    });
+}
+
+Currency CalcExemptionDedGross(iTop& r) {
+    return lawTrap("ItemDedCalcs.CalcExemptionDedGross", [&] {
+        return byYear(r, law::Family::CalcExemptionDedGross,
+                      [&](const law::YearFunctions& f) { return f.CalcExemptionDedGross(r); });
+    });
+}
+
+Currency CalcExemptionDedPhaseOut(iTop& r) {
+    return lawTrap("ItemDedCalcs.CalcExemptionDedPhaseOut", [&] {
+        return byYear(r, law::Family::CalcExemptionDedPhaseOut,
+                      [&](const law::YearFunctions& f) { return f.CalcExemptionDedPhaseOut(r); });
+    });
+}
+
+}  // namespace osgrin::ItemDedCalcs

@@ -1,0 +1,27 @@
+#include "TaxCrCalcs.h"
+
+#include "LawTrap.h"
+#include "YearRouting.h"
+#include "iTop.h"
+
+namespace osgrin::TaxCrCalcs {
+
+Currency CalcTaxCr(iTop& r) {
+    return lawTrap("TaxCrCalcs.CalcTaxCr", [&] {
+        const Currency child = CalcChildCr(r);
+        r.cr().set(iTaxCr::ChildCr, child);
+        const Currency total = child + r.cr().whole(iTaxCr::OtherCr);
+        r.set(iTop::TotCr, total);
+        return total;
+    });
+}
+
+Currency CalcChildCr(iTop& r) {
+    return lawTrap("TaxCrCalcs.CalcChildCr", [&] {
+        const int year = law::routedYear(law::Family::CalcChildCr, r.TaxYear());
+        if (year == law::kNoFunction) return Currency();
+        return law::yearFunctions(year).CalcChildCr(r);
+    });
+}
+
+}  // namespace osgrin::TaxCrCalcs

@@ -1,0 +1,83 @@
+#include "TotIncCalcs.h"
+
+#include "CommonTaxCalcs.h"
+#include "LawTrap.h"
+#include "YearRules.h"
+#include "iTop.h"
+
+namespace osgrin::TotIncCalcs {
+
+using CommonTaxCalcs::SubtractNotZero;
+
+Currency CalcTotInc(iTop& r) {
+    return lawTrap("TotIncCalcs.CalcTotInc", [&] {
+        iInc& inc = r.inc();
+        const Currency net1231 = inc.whole(iInc::Sec1231Gains) - inc.whole(iInc::Sec1231Losses);
+        inc.set(iInc::Sec1231Netted, net1231);
+        // A net section 1231 loss is ordinary and enters here in full; a net gain
+        // enters only as a long-term gain through the capital gains.
+        const Currency capGains = CalcCapGains(r);
+        inc.set(iInc::CapGains, capGains);
+        const Currency total = inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2) + capGains +
+                               inc.whole(iInc::OtherNonSEInc) + inc.whole(iInc::SEIncSp1) +
+                               inc.whole(iInc::SEIncSp2) + (net1231 <= Currency() ? net1231 : Currency()) +
+                               inc.whole(iInc::Dividends);
+        r.set(iTop::TotalInc, total);
+        return total;
+    });
+}
+
+Currency CalcCapGains(iTop& r) {
+    return lawTrap("TotIncCalcs.CalcCapGains", [&] {
+        iInc& inc = r.inc();
+        const Currency netST = inc.whole(iInc::STCG) - inc.whole(iInc::STCLCarryOver);
+        inc.set(iInc::NetSTCG, netST);
+        const Currency netted = inc.whole(iInc::Sec1231Netted);
+        const Currency gain1231 = netted > Currency() ? netted : Currency();
+        const Currency netLT = inc.whole(iInc::LTCG) + gain1231 - inc.whole(iInc::LTCLCarryOver);
+        inc.set(iInc::NetLTCG, netLT);
+        const Currency net = netST + netLT;
+        const Currency dividends = inc.whole(iInc::Dividends);
+        Currency adjusted = dividends;
+        if (netLT >= Currency()) {
+            if (netST > Currency()) adjusted = netLT + dividends;
+            else if (net > Currency()) adjusted = net + dividends;
+        }
+        inc.set(iInc::AdjNetCG, adjusted);  // the loss limit does not touch it
+        const Currency limited = law::rules::limitCapitalLoss(net, r.FilingStatus());
+        inc.set(iInc::CapGains, limited);
+        return limited;
+    });
+}
+
+void CalcCapLossCarryforward(iTop& r) {
+    lawTrap("TotIncCalcs.CalcCapLossCarryforward", [&] {
+        iInc& inc = r.inc();
+        const Currency netLT = inc.whole(iInc::NetLTCG);
+        const Currency netST = inc.whole(iInc::NetSTCG);
+        const Currency total = netLT + netST;
+        Currency stCarry, ltCarry;
+        const Currency loss = inc.whole(iInc::CapGains);
+        const Currency base = r.whole(iTop::TaxInc) + r.whole(iTop::ExemptionDed);
+        auto abs = [](Currency c) { return c < Currency() ? -c : c; };
+        const bool nothingCarries =
+            total >= Currency() || loss >= Currency() || (base >= Currency() && abs(loss) >= abs(total));
+        if (!nothingCarries) {
+            // The capital loss carryover worksheet.
+            const Currency allowed = tavrel::minMax(abs(loss), tavrel::minMax(base + abs(loss), Currency(), true), false);
+            Currency stLoss;
+            if (netST < Currency()) {
+                stLoss = abs(netST);
+                const Currency ltGain = netLT > Currency() ? netLT : Currency();
+                stCarry = SubtractNotZero(allowed + ltGain, stLoss);
+            }
+            const Currency ltLoss = netLT <= Currency() ? abs(netLT) : Currency();
+            const Currency stGain = netST >= Currency() ? netST : Currency();
+            ltCarry = SubtractNotZero(stGain + SubtractNotZero(stLoss, allowed), ltLoss);
+        }
+        inc.set(iInc::STCLCarryforward, stCarry);
+        inc.set(iInc::LTCLCarryforward, ltCarry);
+    });
+}
+
+}  // namespace osgrin::TotIncCalcs
