@@ -23,8 +23,10 @@ Currency CalcAMT(iTop& r) {
         AmtWorkRecord rec;
         amt.set(iAMT::AGI, r.whole(iTop::AGI));
         rec.AGI = amt.whole(iAMT::AGI);
-        // Medical above 10% of AGI, from all medical payments.
-        const Currency floor = Currency::fromDouble4(rec.AGI.toDouble() * 0.10).roundDollarsEven();
+        // Medical above 10% of AGI, from all medical payments; a negative AGI
+        // gives a floor of 0, never a deduction of nothing paid.
+        const Currency floor =
+            rec.AGI > Currency() ? Currency::fromDouble4(rec.AGI.toDouble() * 0.10).roundDollarsEven() : Currency();
         rec.MedDed = SubtractNotZero(floor, item.whole(ItemDed::MedPmts)).roundDollarsEven();
         amt.set(iAMT::MedDed, rec.MedDed);
         rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);  // the interest the AMT allows

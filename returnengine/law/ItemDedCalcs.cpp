@@ -16,9 +16,11 @@ Currency byYear(iTop& r, law::Family family, Call call) {
     return call(law::yearFunctions(year));
 }
 
-// What exceeds the given share of AGI, rounded; 0 when nothing does.
+// What exceeds the given share of AGI, rounded; 0 when nothing does. A negative
+// AGI gives a floor of 0, not a negative one that would create a deduction
+// out of nothing paid.
 Currency aboveFloor(Currency payments, Currency agi, double share) {
-    const Currency floor = agi.times(share);
+    const Currency floor = agi > Currency() ? agi.times(share) : Currency();
     return payments > floor ? (payments - floor).roundDollarsEven() : Currency();
 }
 
