@@ -36,9 +36,9 @@ namespace detail {
 }
 }  // namespace detail
 
-// Property procedures and most routines: location, CR LF, CR LF, old source.
-template <class F>
-decltype(auto) guarded(const Location& where, F&& body) {
+// Runs the body; an error passing through gets the location added by `mark`.
+template <class Mark, class F>
+decltype(auto) trapped(Mark&& mark, F&& body) {
     try {
         try {
             return body();
@@ -48,27 +48,22 @@ decltype(auto) guarded(const Location& where, F&& body) {
             detail::raiseForeign(e);
         }
     } catch (TaxError& e) {
-        e.addPropertyLocation(where.str());
+        mark(e);
         throw;
     }
+}
+
+// Property procedures and most routines: location, CR LF, CR LF, old source.
+template <class F>
+decltype(auto) guarded(const Location& where, F&& body) {
+    return trapped([&](TaxError& e) { e.addPropertyLocation(where.str()); }, std::forward<F>(body));
 }
 
 // Methods whose errors leave the library: location, CR, old source, and the
 // description replaced by the library's file description.
 template <class F>
 decltype(auto) guardedTemplate(const Location& where, std::string_view fileDescription, F&& body) {
-    try {
-        try {
-            return body();
-        } catch (TaxError&) {
-            throw;
-        } catch (const std::exception& e) {
-            detail::raiseForeign(e);
-        }
-    } catch (TaxError& e) {
-        e.addTemplateLocation(where.str(), fileDescription);
-        throw;
-    }
+    return trapped([&](TaxError& e) { e.addTemplateLocation(where.str(), fileDescription); }, std::forward<F>(body));
 }
 
 }  // namespace tavrel

@@ -1,5 +1,7 @@
 #include "FileAccess.h"
 
+#include "AsciiText.h"
+
 #include "TaxError.h"
 
 #include <algorithm>
@@ -210,29 +212,6 @@ int saveErrorNumber(int systemError) noexcept {
 
 std::string systemReason(int systemError) { return std::generic_category().message(systemError); }
 
-std::string quotedForMessage(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size() + 2);
-    out.push_back('"');
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                out += "\\x";
-                out.push_back(kHex[c >> 4]);
-                out.push_back(kHex[c & 0xF]);
-            } else {
-                out.push_back(ch);
-            }
-        }
-    }
-    out.push_back('"');
-    return out;
-}
+std::string quotedForMessage(std::string_view text) { return ascii::quoted(text, false); }
 
 }  // namespace tavrel::platform

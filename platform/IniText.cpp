@@ -9,10 +9,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isControl(char ch) noexcept {
-    const auto c = static_cast<unsigned char>(ch);
-    return c < 0x20 || c == 0x7F;
-}
+using ascii::isControl;
 
 bool isBlankLine(std::string_view text) noexcept { return ascii::trimBlanks(text).empty(); }
 
@@ -223,30 +220,7 @@ std::string IniText::encodeValue(std::string_view value) {
     for (std::size_t i = 0; !quote && i < value.size(); ++i) quote = isControl(value[i]);
     if (!quote) return std::string(value);
 
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(value.size() + 8);
-    out.push_back('"');
-    for (const char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (isControl(ch)) {
-                out += "\\x";
-                out.push_back(kHex[c >> 4]);
-                out.push_back(kHex[c & 0xF]);
-            } else {
-                out.push_back(ch);
-            }
-        }
-    }
-    out.push_back('"');
-    return out;
+    return ascii::quoted(value, true);
 }
 
 std::string IniText::decodeValue(std::string_view stored) {

@@ -3,6 +3,8 @@
 #include "Currency.h"
 #include "TaxError.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +14,7 @@
 using tavrel::Currency;
 using tavrel::TaxError;
 using tavrel::usd;
+using testsupport::errorNumberOf;
 
 namespace {
 
@@ -23,14 +26,6 @@ std::int64_t scaledOf(std::string_view text) {
     return r.scaled;
 }
 
-int errorNumberOf(auto&& f) {
-    try {
-        f();
-    } catch (const TaxError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 }  // namespace
 

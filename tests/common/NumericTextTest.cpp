@@ -2,20 +2,13 @@
 #include "NumericText.h"
 #include "TaxError.h"
 
+#include "ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace tavrel;
+using testsupport::errorNumberOf;
 
-namespace {
-int errorNumberOf(auto&& f) {
-    try {
-        f();
-    } catch (const TaxError& e) {
-        return e.number();
-    }
-    return 0;
-}
-}  // namespace
 
 TEST(NumericText, Int16ConversionRoundsTiesToEvenAndChecksRange) {
     EXPECT_EQ(toInt16("2008"), 2008);

@@ -5,6 +5,8 @@
 #include "IniProfile.h"
 #include "TaxError.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,50 +30,12 @@ using tavrel::platform::IniProfile;
 
 namespace {
 
-// A fresh folder per test, removed afterwards even if a test made it read-only.
-class TempFolder {
-public:
-    TempFolder() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tavrel-profile-XXXXXX";
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
-        std::error_code ec;
-        for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
-             it.increment(ec))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+using TempFolder = testsupport::TempDir;
+using testsupport::readFile;
+using testsupport::writeFile;
 
-private:
-    std::string path_;
-};
 
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> fileLines(const std::string& path) {
     std::vector<std::string> out;

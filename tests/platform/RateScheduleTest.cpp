@@ -5,6 +5,8 @@
 #include "TableRateSchedule.h"
 #include "TaxError.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -27,6 +29,10 @@ using tavrel::platform::TableRateSchedule;
 // Counts heap allocations while switched on, to show that a load from the
 // cache allocates nothing.
 namespace {
+
+using TempFolder = testsupport::TempDir;
+using testsupport::readFile;
+using testsupport::writeFile;
 std::atomic<bool> gCounting{false};
 std::atomic<long> gAllocations{0};
 }  // namespace
@@ -51,34 +57,7 @@ namespace {
 
 const std::string kData = TAVREL_TEST_DATA;
 
-class TempFolder {
-public:
-    TempFolder() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tavrel-rates-XXXXXX";
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
-        std::error_code ec;
-        for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
-             it.increment(ec))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
-    std::string path_;
-};
-
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
 
 template <class F>
 TaxError errorOf(F&& call) {

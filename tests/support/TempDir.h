@@ -1,38 +1,57 @@
 #pragma once
-// A fresh temporary folder per test, removed afterwards, and small file helpers.
+// A fresh temporary folder per test, removed afterwards even when a test made
+// it or its files read-only, and small file helpers.
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace testsupport {
 
 class TempDir {
 public:
     TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("tavrel-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tavrel-test-XXXXXX";
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
     }
     ~TempDir() {
+        namespace fs = std::filesystem;
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
+        for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
+             it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Names of the folder's entries, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
@@ -41,6 +60,7 @@ inline std::string readFile(const std::string& path) {
 inline void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
+    if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace testsupport
