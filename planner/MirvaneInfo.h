@@ -6,5 +6,7 @@
 
 namespace mirvane {
 inline constexpr std::string_view kFileDescription = "Mirvane AMT Planning Engine";
-std::string_view libraryVersion();
+inline constexpr std::string_view kVersion = "2008.0";
+// Project name: the source text of runtime errors the library raises itself.
+inline constexpr std::string_view kProjectName = "Mirvane";
 }  // namespace mirvane

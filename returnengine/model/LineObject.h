@@ -86,6 +86,19 @@ public:
         });
     }
 
+    // The public setter given an amount instead of text: the same gating and
+    // flags as let(), without formatting and parsing text (the analysis moves
+    // amounts a thousand times per search).
+    void letAmount(std::size_t line, Currency value) {
+        const LineRule& r = Derived::kRules[line];
+        if (!r.publicLet) {
+            throw tavrel::TaxError::standard(tavrel::err::NotSupported,
+                                             std::string(Derived::kLocation) + "Let" + std::string(r.name));
+        }
+        if (r.gated && !flags_.editing) return;
+        set(line, value);
+    }
+
     // Stores a line whatever the edit state, touching no flag: only for putting
     // back a value the library itself changed for a moment.
     void store(std::size_t line, Currency value) { lines_[line] = value; }

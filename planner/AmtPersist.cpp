@@ -1,0 +1,90 @@
+// The planner's own section of a scenario file, and the copy of the entered
+// returns into the working returns that prepares an analysis.
+#include "AMT.h"
+#include "AmtTables.h"
+#include "PlannerErrors.h"
+
+#include "IniProfile.h"
+#include "Persist.h"
+
+namespace mirvane {
+namespace {
+
+constexpr std::string_view kSection = "AMT";
+
+// The planner's stored options in the order of its section.
+constexpr std::string_view kSectionOrder[] = {
+    "AccelerateIncome", "IncreaseIncome", "DeferItemizedTax", "DecreaseItemizedTax",
+    "MaxIncomeAccelerated", "MaxItemizedTaxDeferred", "AfterTaxDiscount",
+};
+
+using osgrin::Persist::Holder;
+using Copied = CopiedProperty;
+// The inputs the input form edits, copied in this order. Other-interest
+// deductions are copied too, so that the deferred columns compare like with like.
+constexpr Copied kCopied[] = {
+    {Holder::Return, "Spouse1"},          {Holder::Return, "Spouse2"},          {Holder::Return, "ScenarioDesc"},
+    {Holder::Return, "FilingStatus"},     {Holder::Return, "Dependents"},       {Holder::Return, "IsSp1Blind"},
+    {Holder::Return, "IsSp2Blind"},       {Holder::Return, "IsSp1Over65"},      {Holder::Return, "IsSp2Over65"},
+    {Holder::Income, "WageSp1"},          {Holder::Income, "WageSp2"},          {Holder::Income, "SEIncSp1"},
+    {Holder::Income, "SEIncSp2"},         {Holder::Income, "LTCG"},             {Holder::Income, "STCG"},
+    {Holder::Income, "OtherNonSEInc"},    {Holder::Adjustments, "OtherAdj2Inc"}, {Holder::Deductions, "MedPmts"},
+    {Holder::Deductions, "OtherTaxes"},   {Holder::Deductions, "HomeMortIntReg"},
+    {Holder::Deductions, "HomeMortIntAmt"}, {Holder::Deductions, "CasualtyDed"}, {Holder::Deductions, "CharDed"},
+    {Holder::Deductions, "MiscDedPmts"},  {Holder::Deductions, "SITPd"},      {Holder::Deductions, "OtherIntDed"},
+};
+
+const tavrel::PropertySpec<AMT>& spec(std::string_view name) { return *tavrel::findProperty(amtProperties(), name); }
+
+void copyReturn(const iTop& from, iTop& to) {
+    for (const Copied& c : kCopied)
+        osgrin::Persist::holderOf(to, c.holder)
+            .letProperty(c.name, osgrin::Persist::holderOf(from, c.holder).getProperty(c.name));
+}
+
+}  // namespace
+
+std::span<const std::string_view> amtSectionOrder() { return kSectionOrder; }
+
+void AMT::Save(std::string_view msFname) {
+    templateTrap("Template.Save", [&] {
+        auto profile = tavrel::platform::createKeyedProfile();
+        profile->setFile(msFname);
+        for (std::string_view name : kSectionOrder) profile->writeValue(kSection, spec(name).fileKey, getProperty(name));
+        profile->release();
+    });
+}
+
+void AMT::Fetch(std::string_view msFname) {
+    templateTrap("Template.Fetch", [&] {
+        BeginEdit();
+        for (const auto& r : returns_) r->BeginEdit();
+        if (msFname.empty()) throw plannerError(tavrel::err::NeedFilename);
+        auto profile = tavrel::platform::createKeyedProfile();
+        profile->setFile(msFname);
+        for (std::string_view name : kSectionOrder) {
+            const auto& p = spec(name);
+            letProperty(name, profile->readValue(kSection, p.fileKey, p.fileDefault));
+        }
+        profile->release();
+    });
+}
+
+void AMT::Load(std::string_view msFname) {
+    templateTrap("Template.Load", [&] {
+        Fetch(msFname);
+        takeSnapshot();
+        new_ = false;
+    });
+}
+
+void AMT::CopyObject() {
+    templateTrap("Template.CopyObject", [&] {
+        copyReturn(cur(), curAcc());
+        copyReturn(nxt(), nxtAcc());
+    });
+}
+
+std::span<const CopiedProperty> copiedProperties() { return kCopied; }
+
+}  // namespace mirvane
