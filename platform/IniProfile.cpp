@@ -1,6 +1,7 @@
 #include "IniProfile.h"
 
 #include "FileAccess.h"
+#include "ProfileTransaction.h"
 #include "TaxError.h"
 
 #include <mutex>
@@ -35,6 +36,7 @@ void IniProfile::setFile(std::string_view fullPath) {
     path_ = std::string(fullPath);
     loaded_ = false;
     text_ = IniText();
+    transaction_ = ProfileTransaction::activeFor(path_);
 }
 
 void IniProfile::checkNames(const char* operation, std::string_view section, std::string_view key) const {
@@ -46,42 +48,32 @@ void IniProfile::checkNames(const char* operation, std::string_view section, std
                                  source(operation, "invalid key name " + quotedForMessage(key) + ": " + *problem));
 }
 
-void IniProfile::ensureLoaded(const char* operation) {
+IniText& IniProfile::document(const char* operation) {
     if (path_.empty()) throw TaxError::standard(err::BadFileName, source(operation, "no file has been set"));
-    if (loaded_) return;
-    FileText f = readTextFile(path_);
-    switch (f.status) {
-    case FileText::Status::Ok: text_.parse(f.text); break;
-    case FileText::Status::Missing: text_ = IniText(); break;
-    case FileText::Status::TooLarge:
-        throw TaxError::standard(err::OutOfMemory, source(operation, "cannot read " + quotedForMessage(path_) + ": " + f.reason));
-    case FileText::Status::Failed:
-        throw TaxError::standard(err::PathFileAccess,
-                                 source(operation, "cannot read " + quotedForMessage(path_) + ": " + f.reason));
+    if (transaction_) return transaction_->document(operation);
+    if (!loaded_) {
+        text_ = loadProfileText(path_, operation);
+        loaded_ = true;
     }
-    loaded_ = true;
+    return text_;
 }
 
 std::string IniProfile::readValue(std::string_view section, std::string_view key, std::string_view defaultValue) {
     checkNames("ReadValue", section, key);
-    ensureLoaded("ReadValue");
-    if (auto v = text_.value(section, key)) return std::move(*v);
+    if (auto v = document("ReadValue").value(section, key)) return std::move(*v);
     return std::string(defaultValue);
 }
 
 void IniProfile::writeValue(std::string_view section, std::string_view key, std::string_view value) {
     checkNames("WriteValue", section, key);
-    ensureLoaded("WriteValue");
-    text_.set(section, key, value);
-    pending_ = true;
+    document("WriteValue").set(section, key, value);
+    if (transaction_) transaction_->markWritten();
+    else pending_ = true;
 }
 
 void IniProfile::release() {
-    if (!pending_) return;
-    const SaveResult r = replaceFileAtomically(path_, text_.serialize());
-    if (!r.ok())
-        throw TaxError::standard(saveErrorNumber(r.error),
-                                 source("Release", "cannot save " + quotedForMessage(path_) + ": " + r.reason));
+    if (!pending_) return;  // inside a transaction the transaction commits
+    saveProfileText(path_, text_);
     pending_ = false;
 }
 

@@ -25,12 +25,15 @@
 
 namespace tavrel::platform {
 
+class ProfileTransaction;
+
 class IniProfile final : public KeyedProfile {
 public:
     IniProfile() = default;
     IniProfile(const IniProfile&) = delete;
     IniProfile& operator=(const IniProfile&) = delete;
-    // Discards uncommitted writes; never throws.
+    // Discards uncommitted writes; never throws. An instance set to a file
+    // with an open ProfileTransaction works on the transaction's copy instead.
     ~IniProfile() override = default;
 
     // Chooses the file. Switching to another file while writes are pending
@@ -45,12 +48,14 @@ public:
 
 private:
     void checkNames(const char* operation, std::string_view section, std::string_view key) const;
-    void ensureLoaded(const char* operation);
+    // The file's text: this instance's own copy, or the open transaction's.
+    IniText& document(const char* operation);
 
     std::string path_;
     bool loaded_ = false;
     bool pending_ = false;
     IniText text_;
+    ProfileTransaction* transaction_ = nullptr;
 };
 
 using KeyedProfileFactory = std::function<std::unique_ptr<KeyedProfile>()>;

@@ -45,6 +45,9 @@ public:
 
     std::string serialize() const;
 
+    // Whether a section of that name exists.
+    bool hasSection(std::string_view section) const { return findSection(section) != npos; }
+
     // Why a name cannot be used, or nothing when it can. A section name must not
     // be blank or hold a line break, another control character or ']'. A key
     // must not be blank, hold a line break, another control character or '=',
