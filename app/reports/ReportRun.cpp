@@ -1,0 +1,107 @@
+#include "ReportRun.h"
+
+#include "DetailedReport.h"
+#include "InputsReport.h"
+#include "SummaryReport.h"
+
+#include "ScenarioFiles.h"
+#include "ProgramInfo.h"
+#include "Settings.h"
+
+#include "Calculate.h"
+
+namespace tavrel::reports {
+namespace {
+
+using shell::Destination;
+
+// Puts back what a report run changes for its duration, also when it fails.
+class RunScope {
+public:
+    RunScope(mirvane::AMT& planner, ReportOutputs& outputs, bool silent)
+        : planner_(planner), outputs_(outputs), silent_(silent), kept_(planner.values().MaxItemizedTaxDeferred) {}
+    void startBusy() {
+        if (!silent_) outputs_.busy(true);
+        busy_ = true;
+    }
+    ~RunScope() {
+        if (busy_ && !silent_) outputs_.busy(false);
+        planner_.letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, kept_);
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    mirvane::AMT& planner_;
+    ReportOutputs& outputs_;
+    bool silent_;
+    Currency kept_;
+    bool busy_ = false;
+};
+
+shell::ReportFlags chooseReports(shell::Shell& shell, Destination where) {
+    if (shell.state.IsSilent) return {false, true, true};
+    const shell::ReportFlags current = shell::readReportFlags(shell);
+    const auto chosen = shell.dialogs.chooseReports(
+        where == Destination::Printer ? "Select Reports (Print)" : "Select Reports (View)", current);
+    const shell::ReportFlags flags = chosen ? *chosen : shell::ReportFlags{false, false, false};
+    shell::writeReportFlags(shell, flags);
+    return flags;
+}
+
+}  // namespace
+
+void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
+    shell::AppState& s = shell.state;
+    mirvane::AMT& p = *s.Planner;
+    RunScope scope(p, outputs, s.IsSilent);
+    // Both years are computed under the current year's law.
+    for (osgrin::iTop* r : {&p.cur(), &p.nxt()}) {
+        r->BeginEdit();
+        r->letProperty("TaxYear", shell::kCurrentYear);
+    }
+    const shell::ReportFlags flags = chooseReports(shell, where);
+    s.Reports = flags;
+    if (!flags.any()) return;
+    if (flags.summary || flags.detailed) mirvane::RunAnalysisProtocol(p);
+
+    int copies = 1;
+    if (where == Destination::Printer) {
+        const auto chosen = shell.dialogs.copies();
+        if (!chosen || *chosen < 1) return;  // printing cancelled
+        copies = *chosen;
+    }
+    scope.startBusy();
+    ReportDestination& out = outputs.destination(where);
+    const std::string& file = s.CurrentFile;
+    if (where == Destination::Printer) outputs.printerFont(true);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (where == Destination::Printer) {
+            if (flags.input) routeReport(InputsReport(p, file), out);
+            if (flags.summary) routeReport(SummaryReport(p, file), out);
+            if (flags.detailed) {
+                routeReport(DetailedReport(p, file), out);
+                outputs.graph(where, p);
+            }
+            outputs.endPrintedDocument();
+        } else {
+            if (flags.detailed) {
+                routeReport(DetailedReport(p, file), out);
+                outputs.graph(where, p);
+            }
+            if (flags.summary) routeReport(SummaryReport(p, file), out);
+            if (flags.input) routeReport(InputsReport(p, file), out);
+        }
+    }
+    if (where == Destination::Printer) outputs.printerFont(false);
+}
+
+void RouteOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
+    const std::string file = shell.state.CurrentFile;
+    shell::Save(shell, file);
+    shell::OpenFile(shell, file);
+    RunReports(shell, where, outputs);
+    shell::OpenFile(shell, file);
+}
+
+}  // namespace tavrel::reports

@@ -1,0 +1,56 @@
+#include "SummaryReport.h"
+
+#include "ReportText.h"
+
+#include "AMT.h"
+#include "FixedText.h"
+
+namespace tavrel::reports {
+namespace {
+
+constexpr const char* E = kLineBreak;
+
+Currency combinedTax(const osgrin::iTop& r) { return r.whole(osgrin::iTop::RegAndAmtTax); }
+
+}  // namespace
+
+Report SummaryReport(const mirvane::AMT& p, std::string_view scenarioFile) {
+    const auto& v = p.values();
+    const std::string A1 = field(combinedTax(p.cur())), B1 = field(combinedTax(p.nxt()));
+    const std::string A2 = field(combinedTax(p.curAcc())), B2 = field(combinedTax(p.nxtAcc()));
+    const std::string P1 = field(v.PVNxtYear), P2 = field(v.PVNxtAcc);
+    const std::string C1 = field(v.CombinedTaxPV), C2 = field(v.CombinedTaxPVAcc);
+    const std::string S1 = field(v.PVSavings);
+
+    Report r;
+    r.caption = "Summary Report - " + std::string(scenarioFile);
+    r.headings = {std::string(trimRight(p.cur().Spouse1())) + " & " + p.cur().Spouse2(), p.cur().ScenarioDesc(),
+                  "AMT Planning Summary"};
+    r.blocks.push_back({"", 1});
+    r.blocks.push_back({b(37) + "No State Tax Deferred               State Tax Deferred" + E +
+                            b(35) + std::string(56, '-') + E +
+                            b(39) + "2008" + b(11) + "2009" + b(13) + "2008" + b(12) + "2009" + E +
+                            b(35) + std::string(56, '-') + E +
+                            b(2) + "Regular and AMT Tax" + b(10) + A1 + b(3) + B1 + b(5) + A2 + b(4) + B2 + E,
+                        5});
+    r.blocks.push_back({b(2) + "Present Value of " + "2009" + " Tax" + b(4) + P1 + b(20) + P2 + E +
+                            b(31) + "------------" + b(20) + "------------" + E +
+                            b(2) + "Present Value of " + E +
+                            b(2) + "2008" + " and " + "2009" + " Tax " + b(11) + C1 + b(20) + C2 + E +
+                            b(63) + "============" + E +
+                            b(2) + "Less Present Value of " + "2008" + E +
+                            b(2) + " and " + "2009" + " Tax With" + E +
+                            b(2) + " Deferred Itemized Taxes     " + C2 + E +
+                            b(31) + "------------" + E +
+                            b(2) + "Present Value of Savings" + E +
+                            b(2) + " From Deferred Itemized Taxes" + S1 + E +
+                            b(31) + "============" + E +
+                            E + E,
+                        14});
+    r.blocks.push_back({std::string(E) + E + E + b(2) + "The computations for " + "2009" + " are made using the " +
+                            "2008" + " tax law and tax rates.",
+                        3});
+    return r;
+}
+
+}  // namespace tavrel::reports
