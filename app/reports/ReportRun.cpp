@@ -24,8 +24,13 @@ public:
         if (!silent_) outputs_.busy(true);
         busy_ = true;
     }
+    void startPrinting(const shell::PrintSetup& setup) {
+        outputs_.beginPrinting(setup);
+        printing_ = true;
+    }
     ~RunScope() {
         if (busy_ && !silent_) outputs_.busy(false);
+        if (printing_) outputs_.endPrinting();
         planner_.letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, kept_);
     }
     RunScope(const RunScope&) = delete;
@@ -37,6 +42,7 @@ private:
     bool silent_;
     Currency kept_;
     bool busy_ = false;
+    bool printing_ = false;
 };
 
 shell::ReportFlags chooseReports(shell::Shell& shell, Destination where) {
@@ -67,14 +73,14 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
 
     int copies = 1;
     if (where == Destination::Printer) {
-        const auto chosen = shell.dialogs.copies();
-        if (!chosen || *chosen < 1) return;  // printing cancelled
-        copies = *chosen;
+        const auto setup = shell.dialogs.printSetup({});
+        if (!setup || setup->copies < 1) return;  // printing cancelled
+        copies = setup->copies;
+        scope.startPrinting(*setup);
     }
     scope.startBusy();
     ReportDestination& out = outputs.destination(where);
     const std::string& file = s.CurrentFile;
-    if (where == Destination::Printer) outputs.printerFont(true);
     for (int copy = 0; copy < copies; ++copy) {
         if (where == Destination::Printer) {
             if (flags.input) routeReport(InputsReport(p, file), out);
@@ -93,7 +99,6 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
             if (flags.input) routeReport(InputsReport(p, file), out);
         }
     }
-    if (where == Destination::Printer) outputs.printerFont(false);
 }
 
 void RouteOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs) {

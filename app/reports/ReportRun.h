@@ -19,9 +19,11 @@ public:
     virtual void graph(shell::Destination, const mirvane::AMT&) {}
     // The busy pointer during the run.
     virtual void busy(bool) {}
-    // The printer prepared with the report font (true) and put back (false).
-    virtual void printerFont(bool) {}
-    // The end of a printed document (every copy).
+    // Printing starts with the printer the print dialog chose and the report font;
+    // endPrinting puts the printer's own font back (also after an error).
+    virtual void beginPrinting(const shell::PrintSetup&) {}
+    virtual void endPrinting() {}
+    // The end of one printed copy: the page manager closes the document.
     virtual void endPrintedDocument() {}
 };
 

@@ -22,7 +22,7 @@ public:
     std::optional<std::string> openFileName(const FileDialogOptions&, std::string&) override { return std::nullopt; }
     std::optional<std::string> saveFileName(const FileDialogOptions&, std::string&) override { return std::nullopt; }
     std::optional<ReportFlags> chooseReports(std::string_view, const ReportFlags&) override { return std::nullopt; }
-    std::optional<int> copies() override { return std::nullopt; }
+    std::optional<PrintSetup> printSetup(const PrintSetup&) override { return std::nullopt; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     bool errorWarning(std::string_view text) override;
 

@@ -21,6 +21,13 @@ struct FileDialogOptions {
     std::string defaultSuffix = "AMT";
 };
 
+// What the print dialog settles: the printer (or a PDF file) and the copies.
+struct PrintSetup {
+    int copies = 1;
+    std::string printerName;  // empty: the default printer
+    std::string pdfFile;      // not empty: print to this PDF file instead
+};
+
 struct FontChoice {
     std::string name;
     float size = 10;
@@ -35,11 +42,19 @@ public:
     virtual std::optional<std::string> saveFileName(const FileDialogOptions& options, std::string& folder) = 0;
     // The reports to run, or nothing when cancelled.
     virtual std::optional<ReportFlags> chooseReports(std::string_view caption, const ReportFlags& current) = 0;
-    // The number of copies to print, or nothing when cancelled.
-    virtual std::optional<int> copies() = 0;
+    // The print dialog ("Print Reports"): printer and copies, or nothing when cancelled.
+    virtual std::optional<PrintSetup> printSetup(const PrintSetup& current) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
     // The non-fatal warning with its "Don't show this message again" box; true when checked.
     virtual bool errorWarning(std::string_view text) = 0;
+
+    // The start-up windows of the interactive program, shown modally.
+    // The update alert with its message.
+    virtual void updateAlert(std::string_view) {}
+    // The About box.
+    virtual void about() {}
+    // The start-up chooser: 0 main window, 1 new scenario, 2 open a scenario.
+    virtual int startupChoice() { return 0; }
 };
 
 }  // namespace tavrel::shell

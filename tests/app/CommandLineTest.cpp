@@ -1,0 +1,78 @@
+// The command line: the switches, their values and the names they give.
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrel::shell;
+
+namespace {
+std::vector<std::string> words(std::string line) {
+    std::vector<std::string> w;
+    std::string cur;
+    for (char c : line + " ") {
+        if (c == ' ') {
+            if (!cur.empty()) w.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    return w;
+}
+}  // namespace
+
+TEST(CommandLine, TheClassicLineGivesBothNames) {
+    const auto args = words("/input c:\\data\\smith.amt /output c:\\out\\smith.txt /silent");
+    EXPECT_EQ(GetCommandLineFilename(args, ".amt", "/input"), "c:\\data\\smith.amt");
+    EXPECT_EQ(GetCommandLineFilename(args, ".txt", "/output"), "c:\\out\\smith.txt");
+    EXPECT_TRUE(IsSilent(args));
+}
+
+TEST(CommandLine, SwitchesIgnoreCaseButNamesKeepIt) {
+    const auto args = words("/SILENT /INPUT /home/Ann/A.AMT");
+    EXPECT_TRUE(IsSilent(args));
+    EXPECT_EQ(GetCommandLineFilename(args, ".amt", "/input"), "/home/Ann/A.AMT");
+}
+
+TEST(CommandLine, AValueRunsToTheNextSwitchJoinedByOneBlank) {
+    const auto args = words("/output /tmp/My Reports/out.txt /input /home/ann/Tax Plans/Smith Family.amt");
+    EXPECT_EQ(GetCommandLineFilename(args, ".amt", "/input"), "/home/ann/Tax Plans/Smith Family.amt");
+    EXPECT_EQ(GetCommandLineFilename(args, ".txt", "/output"), "/tmp/My Reports/out.txt");
+    EXPECT_FALSE(IsSilent(args));
+}
+
+TEST(CommandLine, AValueWithoutTheExtensionGivesNoName) {
+    EXPECT_EQ(GetCommandLineFilename(words("/input /home/ann/plan.txt /silent"), ".amt", "/input"), "");
+    EXPECT_EQ(GetCommandLineFilename(words("/silent"), ".amt", "/input"), "");
+    // The extension must end the value: a name that merely contains it is not taken.
+    EXPECT_EQ(GetCommandLineFilename(words("/input /data/x.amt.bak"), ".amt", "/input"), "");
+}
+
+TEST(CommandLine, QuotationMarksStayPartOfTheName) {
+    EXPECT_EQ(GetCommandLineFilename({"/input", "\"a.amt"}, ".amt", "/input"), "\"a.amt");
+}
+
+TEST(CommandLine, AFolderNamedLikeASwitchIsNotOne) {
+    const auto args = words("/input /home/ann/silent/input.amt");
+    EXPECT_FALSE(IsSilent(args));
+    EXPECT_EQ(GetCommandLineFilename(args, ".amt", "/input"), "/home/ann/silent/input.amt");
+}
+
+TEST(CommandLine, GnuStyleSwitches) {
+    const CommandLine c = parseCommandLine({"--input=/a/b.amt", "--output", "/c/d.txt", "--silent"});
+    EXPECT_EQ(c.inputFile, "/a/b.amt");
+    EXPECT_EQ(c.outputFile, "/c/d.txt");
+    EXPECT_TRUE(c.silent);
+    EXPECT_TRUE(c.problems.empty());
+    EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_TRUE(parseCommandLine({"--Version"}).version);
+}
+
+TEST(CommandLine, StrayArgumentsAreProblemsNotCrashes) {
+    EXPECT_EQ(parseCommandLine({"plan.amt"}).problems.size(), 1u);
+    EXPECT_EQ(parseCommandLine({"/silent", "extra"}).problems.size(), 1u);
+    EXPECT_TRUE(parseCommandLine({}).problems.empty());
+    EXPECT_TRUE(parseCommandLine({"/input"}).inputFile.empty());
+    EXPECT_TRUE(parseCommandLine({"", "/output="}).problems.size() == 2u);
+    EXPECT_TRUE(parseCommandLine({"--input="}).inputFile.empty());
+}

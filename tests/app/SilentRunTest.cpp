@@ -1,0 +1,170 @@
+// The silent run as a user starts it: the built program in its own process, on
+// copies of scenario files, its output compared byte for byte with reviewed
+// golden files.
+#include "RunProgram.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using testsupport::readFile;
+using testsupport::runProgram;
+using testsupport::writeFile;
+
+namespace {
+
+const std::string kProgram = TAVREL_PROGRAM;
+const std::string kData = TAVREL_TEST_DATA;
+const std::string kExamples = TAVREL_EXAMPLES;
+
+struct Golden {
+    const char* name;
+    std::string scenario;  // the scenario file
+    std::string expected;  // the output a run on it must produce
+};
+
+std::vector<Golden> goldenCases() {
+    std::vector<Golden> cases;
+    for (const char* n : {"single-no-amt", "joint-high-income", "gains-and-self-employment"})
+        cases.push_back({n, kExamples + "/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
+    for (const char* n : {"single-defer-off", "joint-zero-cap", "negative-saving", "millionaire", "blank-names",
+                          "wide-amounts", "cent-step-search", "regular-above-tentative"})
+        cases.push_back({n, kData + "/silent/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
+    for (const char* n : {"head-of-household-gains", "joint-high-state-tax", "joint-no-deferral",
+                          "single-fixed-deferral"})
+        cases.push_back({n, kData + "/reference/" + n + ".amt", kData + "/reference/" + n + ".expected.txt"});
+    return cases;
+}
+
+class GoldenOutput : public ::testing::TestWithParam<Golden> {};
+
+TEST_P(GoldenOutput, MatchesByteForByte) {
+    testsupport::TempDir dir;
+    const std::string scenario = dir.file("scenario.amt");
+    std::filesystem::copy_file(GetParam().scenario, scenario);
+    const auto r = runProgram(kProgram, {"/input", scenario, "/output", dir.file("out.txt"), "/silent"});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(readFile(dir.file("out.txt")), readFile(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, GoldenOutput, ::testing::ValuesIn(goldenCases()), [](const auto& p) {
+    std::string name = p.param.name;
+    for (char& c : name)
+        if (c == '-') c = '_';
+    return name;
+});
+
+// A run on a copy of an example, in a folder of its own.
+struct ExampleRun {
+    testsupport::TempDir dir;
+    std::string scenario = dir.file("joint.amt");
+    std::string expected = readFile(kData + "/golden/joint-high-income.expected.txt");
+    ExampleRun() { std::filesystem::copy_file(kExamples + "/joint-high-income.amt", scenario); }
+};
+
+TEST(SilentRun, AppendsToAnExistingOutputFile) {
+    ExampleRun run;
+    writeFile(run.dir.file("out.txt"), "earlier text\r\n");
+    const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("out.txt"), "/silent"});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(readFile(run.dir.file("out.txt")), "earlier text\r\n" + run.expected);
+}
+
+TEST(SilentRun, WithoutAnOutputFileTheReportsGoToStandardOutput) {
+    ExampleRun run;
+    const auto r = runProgram(kProgram, {"--silent", "--input=" + run.scenario});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.out, run.expected);
+}
+
+TEST(SilentRun, SwitchesInAnyCaseAndOrderAndNamesWithBlanksAndCapitals) {
+    testsupport::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/My Plans");
+    const std::string scenario = dir.path() + "/My Plans/Smith Family.AMT";
+    std::filesystem::copy_file(kExamples + "/joint-high-income.amt", scenario);
+    // An unquoted name with a blank arrives as two arguments.
+    const auto r = runProgram(kProgram, {"/SILENT", "/Output", dir.path() + "/My", "Report.TXT", "/INPUT",
+                                         dir.path() + "/My", "Plans/Smith", "Family.AMT"});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(readFile(dir.path() + "/My Report.TXT"), readFile(kData + "/golden/joint-high-income.expected.txt"));
+}
+
+TEST(SilentRun, SavesTheWholeScenarioBack) {
+    ExampleRun run;
+    const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent"});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    const std::string saved = readFile(run.scenario);
+    for (const char* section : {"[AMT]", "[Scenario1]", "[Scenario2]", "[Scenario3]", "[Scenario4]"})
+        EXPECT_NE(saved.find(section), std::string::npos) << section;
+    EXPECT_NE(saved.find("Max Amount Deferred=40,000"), std::string::npos);  // the user's limit, not the result
+    EXPECT_NE(saved.find("Wages Spouse 1=480,000"), std::string::npos);
+    // Running again on the saved file gives the same reports.
+    const auto again = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("p.txt"), "/silent"});
+    ASSERT_EQ(again.exitStatus, 0) << again.err;
+    EXPECT_EQ(readFile(run.dir.file("p.txt")), run.expected);
+}
+
+TEST(SilentRun, AMissingScenarioIsAnErrorThatWritesNothing) {
+    testsupport::TempDir dir;
+    const auto r = runProgram(kProgram, {"/input", dir.file("nowhere.amt"), "/output", dir.file("o.txt"), "/silent"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_NE(r.err.find("nowhere.amt does not exist."), std::string::npos) << r.err;
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
+TEST(SilentRun, AFileThatIsNotAScenarioIsRefusedAndLeftAlone) {
+    testsupport::TempDir dir;
+    const std::string notes = "Shopping list\nmilk\n[Groceries]\nbread=2\n";
+    writeFile(dir.file("notes.amt"), notes);
+    writeFile(dir.file("o.txt"), "kept\n");
+    const auto r = runProgram(kProgram, {"/input", dir.file("notes.amt"), "/output", dir.file("o.txt"), "/silent"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_NE(r.err.find("error 13"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("is not a scenario file"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(dir.file("notes.amt")), notes);
+    EXPECT_EQ(readFile(dir.file("o.txt")), "kept\n");
+}
+
+TEST(SilentRun, AnEngineErrorReportsItsNumberAndPlaceAndLeavesTheOutputAlone) {
+    testsupport::TempDir dir;
+    std::string text = readFile(kExamples + "/joint-high-income.amt");
+    text.replace(text.find("After-Tax Discount=5"), 20, "After-Tax Discount=-100");
+    writeFile(dir.file("s.amt"), text);
+    writeFile(dir.file("o.txt"), "kept\n");
+    const auto r = runProgram(kProgram, {"/input", dir.file("s.amt"), "/output", dir.file("o.txt"), "/silent"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_NE(r.err.find("error 11:"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("at Template.Calculate"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("at c_calculate.CalcPresValue"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(dir.file("o.txt")), "kept\n");
+}
+
+TEST(SilentRun, AnUnreadableScenarioIsAnError) {
+    testsupport::TempDir dir;
+    std::filesystem::create_directories(dir.file("folder.amt"));
+    const auto r = runProgram(kProgram, {"/input", dir.file("folder.amt"), "/silent"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_NE(r.err.find("error 75"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(CommandLineUse, HelpVersionAndNonsense) {
+    const auto help = runProgram(kProgram, {"--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("/input FILE.amt"), std::string::npos);
+    const auto version = runProgram(kProgram, {"--VERSION"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_NE(version.out.find("2008.10.0.7"), std::string::npos);
+    const auto stray = runProgram(kProgram, {"plan.amt", "/silent"});
+    EXPECT_EQ(stray.exitStatus, 2);
+    EXPECT_NE(stray.err.find("unexpected argument \"plan.amt\""), std::string::npos);
+    const auto noFile = runProgram(kProgram, {"/silent"});
+    EXPECT_EQ(noFile.exitStatus, 1);
+    const auto wrongExtension = runProgram(kProgram, {"/silent", "/input", "plan.txt"});
+    EXPECT_EQ(wrongExtension.exitStatus, 1);
+    EXPECT_NE(wrongExtension.err.find("does not end in .amt"), std::string::npos);
+}
+
+}  // namespace
