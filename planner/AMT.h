@@ -46,6 +46,9 @@ public:
     AMT();
     AMT(const AMT&) = delete;
     AMT& operator=(const AMT&) = delete;
+    // A deep copy: values, snapshot, flags and four returns of its own (the curve
+    // is shared; a search always makes a new one).
+    std::shared_ptr<AMT> clone() const;
 
     // --- the four returns (plain references, stored whatever the mode) ---
     std::shared_ptr<iTop> goCurYear() const { return returns_[0]; }

@@ -76,6 +76,33 @@ iTop::iTop()
       other_(std::make_shared<iOtherTaxes>()),
       cr_(std::make_shared<iTaxCr>()) {}
 
+std::shared_ptr<iTop> iTop::clone() const {
+    auto copy = std::make_shared<iTop>();
+    copy->lines_ = lines_;
+    copy->flags_ = flags_;
+    copy->columnIdx_ = columnIdx_;
+    copy->scenarioDesc_ = scenarioDesc_;
+    copy->spouse1_ = spouse1_;
+    copy->spouse2_ = spouse2_;
+    copy->taxYear_ = taxYear_;
+    copy->filingStatus_ = filingStatus_;
+    copy->isDependent_ = isDependent_;
+    copy->dependents_ = dependents_;
+    copy->sp1Blind_ = sp1Blind_;
+    copy->sp2Blind_ = sp2Blind_;
+    copy->sp1Over65_ = sp1Over65_;
+    copy->sp2Over65_ = sp2Over65_;
+    copy->version_ = version_;
+    copy->new_ = new_;
+    copy->inc_ = std::make_shared<iInc>(*inc_);
+    copy->adj_ = std::make_shared<osgrin::Adj2Inc>(*adj_);
+    copy->item_ = std::make_shared<osgrin::ItemDed>(*item_);
+    copy->amt_ = std::make_shared<iAMT>(*amt_);
+    copy->other_ = std::make_shared<iOtherTaxes>(*other_);
+    copy->cr_ = std::make_shared<iTaxCr>(*cr_);
+    return copy;
+}
+
 std::string iTop::Taxpayer() const {
     std::string s(tavrel::trimRight(spouse1_));
     if (!spouse2_.empty() && spouse2_.front() != ' ') s.append(" & ").append(tavrel::trimRight(spouse2_));

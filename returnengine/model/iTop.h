@@ -43,6 +43,8 @@ public:
     iTop();
     iTop(const iTop&) = delete;
     iTop& operator=(const iTop&) = delete;
+    // A deep copy: the same values, lines and flags, with sub-objects of its own.
+    std::shared_ptr<iTop> clone() const;
 
     // --- reading ---
     std::string Taxpayer() const;

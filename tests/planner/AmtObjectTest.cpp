@@ -130,3 +130,26 @@ TEST(PlannerObject, ObjectMembersAreStoredWhateverTheMode) {
     EXPECT_EQ(p.oPoints(), pts);
     EXPECT_FALSE(p.isEditing());
 }
+
+TEST(PlannerObject, ACloneIsDeepAndEqual) {
+    AMT p;
+    p.BeginEdit();
+    p.letProperty("AfterTaxDiscount", "6.5");
+    p.cur().BeginEdit();
+    p.cur().inc().letProperty("WageSp1", "1234.56");
+    p.cur().letProperty("Spouse1", "Ann");
+    auto copy = p.clone();
+    EXPECT_EQ(copy->getProperty("AfterTaxDiscount"), "6.5");
+    EXPECT_TRUE(copy->isEditing());
+    EXPECT_TRUE(copy->IsNew());
+    EXPECT_EQ(copy->cur().inc().get(osgrin::iInc::WageSp1), money("1234.56"));
+    EXPECT_EQ(copy->cur().Spouse1(), p.cur().Spouse1());
+    EXPECT_TRUE(copy->cur().inc().isEditing());
+    EXPECT_EQ(copy->nxtAcc().ColumnIdx(), 4);
+    // Changing the copy leaves the original alone.
+    copy->cur().inc().letProperty("WageSp1", "1");
+    copy->letProperty("AfterTaxDiscount", "1");
+    EXPECT_EQ(p.cur().inc().get(osgrin::iInc::WageSp1), money("1234.56"));
+    EXPECT_EQ(p.getProperty("AfterTaxDiscount"), "6.5");
+    EXPECT_NE(copy->cur().oInc(), p.cur().oInc());
+}
