@@ -29,7 +29,7 @@ std::string rule(int indent, int width) { return b(indent) + std::string(static_
 
 }  // namespace
 
-Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile) {
+Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::optional<Currency> enteredLimit) {
     const iTop& cur = p.cur();
     const iTop& nxt = p.nxt();
     const bool twoNames = cur.FilingStatus() == 2 || cur.FilingStatus() == 4;
@@ -57,7 +57,9 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile) {
                             "a specific amount:  " + yesNo(v.DecreaseItemizedTax) + E +
                             "  Deferred itemized taxes:      " + yesNo(v.DeferItemizedTax) + E +
                             "  Maximum amount of itemized taxes" + E + "  " + " that can be deferred:  " +
-                            rightAligned(p.getProperty("MaxItemizedTaxDeferred")) + E + "  " +
+                            rightAligned(enteredLimit ? enteredLimit->toPatternText()
+                                                      : p.getProperty("MaxItemizedTaxDeferred")) +
+                            E + "  " +
                             "After-Tax Discount Rate " + "(5%=5):    " + p.getProperty("AfterTaxDiscount") + E + E +
                             "  Filing Status:" + "    " + filingStatusText(cur.FilingStatus()) + E + E +
                             years(35, 8) + rule(30, 21) + "  Exemptions               " +

@@ -5,6 +5,9 @@
 
 #include "Report.h"
 
+#include "Currency.h"
+
+#include <optional>
 #include <string_view>
 
 namespace mirvane {
@@ -13,6 +16,9 @@ class AMT;
 
 namespace tavrel::reports {
 
-Report InputsReport(const mirvane::AMT& planner, std::string_view scenarioFile);
+// `enteredLimit`: the deferral limit as the user entered it, when the planner
+// holds a search result in its place (during a report run).
+Report InputsReport(const mirvane::AMT& planner, std::string_view scenarioFile,
+                    std::optional<Currency> enteredLimit = std::nullopt);
 
 }  // namespace tavrel::reports

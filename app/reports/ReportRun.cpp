@@ -20,6 +20,8 @@ class RunScope {
 public:
     RunScope(mirvane::AMT& planner, ReportOutputs& outputs, bool silent)
         : planner_(planner), outputs_(outputs), silent_(silent), kept_(planner.values().MaxItemizedTaxDeferred) {}
+    // The deferral limit as the user entered it.
+    Currency kept() const { return kept_; }
     void startBusy() {
         if (!silent_) outputs_.busy(true);
         busy_ = true;
@@ -83,7 +85,7 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
     const std::string& file = s.CurrentFile;
     for (int copy = 0; copy < copies; ++copy) {
         if (where == Destination::Printer) {
-            if (flags.input) routeReport(InputsReport(p, file), out);
+            if (flags.input) routeReport(InputsReport(p, file, scope.kept()), out);
             if (flags.summary) routeReport(SummaryReport(p, file), out);
             if (flags.detailed) {
                 routeReport(DetailedReport(p, file), out);
@@ -96,7 +98,7 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
                 outputs.graph(where, p);
             }
             if (flags.summary) routeReport(SummaryReport(p, file), out);
-            if (flags.input) routeReport(InputsReport(p, file), out);
+            if (flags.input) routeReport(InputsReport(p, file, scope.kept()), out);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "RecentFiles.h"
 #include "Settings.h"
 
+#include "ErrorTrap.h"
 #include "Persist.h"
 #include "ProfileTransaction.h"
 
@@ -35,17 +36,20 @@ void forEachReturn(mirvane::AMT& p, const std::function<void(osgrin::iTop&)>& f)
     f(p.nxtAcc());
 }
 
-// The planner's load and the two entered returns' loads, from one reading of the file.
+// The planner's load and the two entered returns' loads, from one reading of
+// the file; an error names the file.
 void loadScenario(mirvane::AMT& planner, const std::string& file) {
-    platform::ProfileTransaction reading(file);
-    if (!reading.hasSection("AMT") && !reading.hasSection("Scenario1") && !reading.hasSection("Scenario2")) {
-        throw TaxError(err::TypeMismatch, "Type mismatch",
-                       "OpenFile\r\n\r\n\"" + file + "\" is not a scenario file: it holds none of the sections "
-                       "[AMT], [Scenario1] and [Scenario2]");
-    }
-    planner.Load(file);
-    planner.cur().Load(file);
-    planner.nxt().Load(file);
+    guarded(Location("OpenFile \"", file, "\""), [&] {
+        platform::ProfileTransaction reading(file);
+        if (!reading.hasSection("AMT") && !reading.hasSection("Scenario1") && !reading.hasSection("Scenario2")) {
+            throw TaxError(err::TypeMismatch, "Type mismatch",
+                           "the file is not a scenario file: it holds none of the sections [AMT], [Scenario1] and "
+                           "[Scenario2]");
+        }
+        planner.Load(file);
+        planner.cur().Load(file);
+        planner.nxt().Load(file);
+    });
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ std::vector<Golden> goldenCases() {
     for (const char* n : {"single-no-amt", "joint-high-income", "gains-and-self-employment"})
         cases.push_back({n, kExamples + "/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
     for (const char* n : {"single-defer-off", "joint-zero-cap", "negative-saving", "millionaire", "blank-names",
-                          "wide-amounts", "cent-step-search", "regular-above-tentative"})
+                          "wide-amounts", "cent-step-search", "regular-above-tentative",
+                          "married-separately"})
         cases.push_back({n, kData + "/silent/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
     for (const char* n : {"head-of-household-gains", "joint-high-state-tax", "joint-no-deferral",
                           "single-fixed-deferral"})
