@@ -70,6 +70,8 @@ public:
     // The curve of the last search; an empty collection when none is held.
     std::shared_ptr<mirvane::Points> Points();
     void setPoints(std::shared_ptr<mirvane::Points> p) { points_ = std::move(p); }
+    // The curve held, or null; reading it creates nothing.
+    std::shared_ptr<const mirvane::Points> pointsIfAny() const { return points_; }
     std::shared_ptr<mirvane::Point> Point() const { return point_; }
     void setPoint(std::shared_ptr<mirvane::Point> p) { point_ = std::move(p); }
 

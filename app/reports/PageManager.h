@@ -17,8 +17,10 @@ public:
     virtual ~Printer() = default;
     // Lines of the report font that fit on a page.
     virtual int linesPerPage() = 0;
-    // Prints the text (which may hold line breaks) as one print line, followed
-    // by a line break.
+    // Prints the text as one print line: each of its lines, then a move to the
+    // next line. A line break at the very end of the text ends its last line
+    // (it adds no empty line), so a block takes exactly the lines it counts;
+    // text without a final break still ends its line.
     virtual void printLine(std::string_view text) = 0;
     virtual int pageNumber() = 0;
     virtual void newPage() = 0;

@@ -1,0 +1,95 @@
+#include "GraphHelper.h"
+
+#include "ProgramInfo.h"
+
+#include "AMT.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel::reports {
+namespace {
+
+// The value as a whole number without separators, its leading digit d and its
+// number of digits after the first e (so the value is about d x 10^e).
+struct Leading {
+    std::int64_t digit = 0;
+    double power = 1;
+    bool restIsZero = true;
+};
+
+Leading leadingDigit(Currency value) {
+    const std::int64_t whole = value.roundDollarsAwayFromZero().scaled() / Currency::kScale;
+    const std::string text = std::to_string(whole < 0 ? -whole : whole);
+    Leading l;
+    l.digit = text[0] - '0';
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        l.power *= 10;
+        if (text[i] != '0') l.restIsZero = false;
+    }
+    return l;
+}
+
+}  // namespace
+
+double GraphHelper::lowerBound(Currency value) {
+    if (value <= Currency()) return 0;
+    const Leading l = leadingDigit(value);
+    return static_cast<double>(l.digit) * l.power;
+}
+
+double GraphHelper::upperBound(Currency value) {
+    if (value < usd(10)) return 10;
+    const Leading l = leadingDigit(value);
+    return static_cast<double>(l.restIsZero ? l.digit : l.digit + 1) * l.power;
+}
+
+std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points) {
+    if (!decreaseItemizedTax) return std::nullopt;
+    GraphData g;
+    g.title = std::string("Deferral Vs. Combined ") + shell::kCurrentYear + " & " + shell::kNextYear + " Tax";
+
+    Currency maxX;
+    Currency lowY = usd(999'999'999);
+    Currency highY;
+    if (points) {
+        g.points.reserve(static_cast<std::size_t>(points->Count()));
+        for (const mirvane::Point& p : *points) {
+            g.points.push_back({p.cAccelInc(), p.cCombinedTax()});
+            if (p.cAccelInc() > maxX) maxX = p.cAccelInc();
+            if (p.cCombinedTax() < lowY) lowY = p.cCombinedTax();
+            if (p.cCombinedTax() > highY) highY = p.cCombinedTax();
+        }
+    }
+    g.extremes.setCMaxInc2Accel(maxX);
+    g.extremes.setCLowCombined(lowY);
+    g.extremes.setCHighCombined(highY);
+
+    g.xMin = 0;
+    g.xMax = g.extremes.d4GraphMacInc2Accel();
+    g.yMin = g.extremes.d4GraphLowCombined();
+    g.yMax = g.extremes.d4GraphHighCombined();
+
+    // An axis needs its maximum above its minimum. Without points there is
+    // nothing to fit: both axes run 0 to 10. A flat curve on a round value
+    // (every combined tax 10,000, say) gets the next round value above it.
+    if (g.points.empty()) {
+        g.yMin = 0;
+        g.yMax = 10;
+    }
+    if (g.xMax <= g.xMin) g.xMax = g.xMin + 10;
+    if (g.yMax <= g.yMin) {
+        const Currency above = Currency::fromDouble4(g.yMin) + usd(1);
+        g.yMax = GraphHelper::upperBound(above);
+        if (g.yMax <= g.yMin) g.yMax = g.yMin + 10;
+    }
+    return g;
+}
+
+std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner) {
+    if (!planner.values().DecreaseItemizedTax) return std::nullopt;
+    const auto points = planner.pointsIfAny();
+    return RunDetailGraph(true, points.get());
+}
+
+}  // namespace tavrel::reports

@@ -1,0 +1,51 @@
+#pragma once
+// The analysis graph drawn with Qt Charts: the chart itself, the chart window
+// that shows it on the screen, and the drawing of it on any painter (the
+// printed page).
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QPainter;
+class QRectF;
+class QValueAxis;
+class QLineSeries;
+
+namespace tavrel::reports {
+struct GraphData;
+}
+
+namespace tavrel::ui {
+
+// A new chart (the caller owns it): the title, the combined tax against the
+// amount deferred as one line, and the axes with the graph's bounds.
+QChart* makeGraphChart(const reports::GraphData& graph);
+
+// The chart's axes and its one line.
+QValueAxis* graphXAxis(const QChart& chart);
+QValueAxis* graphYAxis(const QChart& chart);
+QLineSeries* graphSeries(const QChart& chart);
+
+// Draws the chart into the rectangle, laid out as on a window of the same shape.
+void paintGraph(QPainter& painter, const QRectF& target, const reports::GraphData& graph);
+
+// The chart window. One window serves every run: showing a new graph replaces
+// the one before. It deletes itself when closed.
+class ChartWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartWindow(QWidget* parent = nullptr);
+    void setGraph(const reports::GraphData& graph);
+    QChart* chart() const;
+    QChartView* view() const { return view_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QChartView* view_;
+    bool placed_ = false;
+};
+
+}  // namespace tavrel::ui
