@@ -5,6 +5,10 @@ packages=(
   cmake ninja-build g++ pkg-config     # the build
   libgtest-dev libgmock-dev            # unit tests
   libbenchmark-dev                     # benchmarks
+  qt6-base-dev qt6-charts-dev          # the windows: Widgets, PrintSupport, Test, Charts
+  libqt6opengl6-dev libgl-dev libxkbcommon-dev   # what Qt Charts' CMake package needs
+  fonts-dejavu-core fonts-liberation2  # fonts for headless widget tests; Liberation Mono stands in for Courier New
+  poppler-utils                        # pdftotext, to read back printed reports in tests
 )
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

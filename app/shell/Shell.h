@@ -4,31 +4,13 @@
 
 #include "AppState.h"
 #include "Dialogs.h"
+#include "ShellView.h"
 
 #include "ErrorReporter.h"
 
 #include <string>
 
 namespace tavrel::shell {
-
-// The main window as the shell routines see it.
-class ShellView {
-public:
-    virtual ~ShellView() = default;
-    // Status bar panel 1: "File: " and the current file.
-    virtual void setStatusFile(const std::string& currentFile) = 0;
-    // Recent-file menu item 1 to 5: visible or hidden, and its caption.
-    virtual void setRecentFileItem(int index, bool visible, const std::string& caption) = 0;
-    virtual void setRecentSeparatorVisible(bool visible) = 0;
-};
-
-// A view that shows nothing: the silent run's.
-class NoView final : public ShellView {
-public:
-    void setStatusFile(const std::string&) override {}
-    void setRecentFileItem(int, bool, const std::string&) override {}
-    void setRecentSeparatorVisible(bool) override {}
-};
 
 struct Shell {
     AppState& state;

@@ -1,0 +1,78 @@
+// The inputs report in both layouts, against reviewed golden text, and its blocks'
+// line counts.
+#include "InputsReport.h"
+
+#include "ShellTestSupport.h"
+#include "TempDir.h"
+
+#include "ScenarioFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace tavrel;
+using testsupport::readFile;
+
+namespace {
+
+reports::Report inputsOf(const std::string& scenario, testsupport::TempDir& dir) {
+    const std::string file = dir.file("s.amt");
+    std::filesystem::copy_file(scenario, file);
+    testsupport::TestShell t;
+    t.state.IsSilent = true;
+    EXPECT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
+    return reports::InputsReport(*t.state.Planner, "/plans/s.amt");
+}
+
+int lineBreaks(const std::string& text) {
+    int n = 0;
+    for (std::size_t i = text.find("\r\n"); i != std::string::npos; i = text.find("\r\n", i + 2)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(InputsReport, JointHouseholdUsesTheTwoNameLayout) {
+    testsupport::TempDir dir;
+    const reports::Report r = inputsOf(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", dir);
+    EXPECT_EQ(r.caption, "Inputs Report");
+    EXPECT_EQ(r.headings.client, "Ann Whitfield and Ben Whitfield" + std::string(37, ' '));
+    EXPECT_EQ(r.headings.title, "Inputs - Tavrel");
+    EXPECT_EQ(r.text(), readFile(std::string(TAVREL_TEST_DATA) + "/golden/inputs-joint.expected.txt"));
+}
+
+TEST(InputsReport, MarriedSeparatelyUsesTheOneNameLayout) {
+    testsupport::TempDir dir;
+    const reports::Report r =
+        inputsOf(std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt", dir);
+    EXPECT_EQ(r.headings.client, "Tomas Vidal");
+    const std::string text = r.text();
+    EXPECT_EQ(text, readFile(std::string(TAVREL_TEST_DATA) + "/golden/inputs-married-separately.expected.txt"));
+    EXPECT_NE(text.find("  Long-Term Cap Gain(-Loss)        -1,235       2,000\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("41,000"), std::string::npos);  // spouse 2's wages are not shown
+}
+
+TEST(InputsReport, EveryBlockHoldsTheLinesItCounts) {
+    testsupport::TempDir dir;
+    for (const std::string& scenario : {std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt",
+                                       std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt"}) {
+        testsupport::TempDir d;
+        const reports::Report r = inputsOf(scenario, d);
+        ASSERT_EQ(r.blocks.size(), 12u);
+        for (const auto& b : r.blocks) EXPECT_EQ(lineBreaks(b.text), b.lines) << b.text;
+    }
+}
+
+TEST(InputsReport, TheEnteredLimitReplacesASearchResult) {
+    testsupport::TempDir dir;
+    const std::string file = dir.file("s.amt");
+    std::filesystem::copy_file(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", file);
+    testsupport::TestShell t;
+    t.state.IsSilent = true;
+    ASSERT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
+    t.state.Planner->letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, tavrel::usd(10112));
+    EXPECT_NE(reports::InputsReport(*t.state.Planner, file).text().find("deferred:        10,112"), std::string::npos);
+    EXPECT_NE(reports::InputsReport(*t.state.Planner, file, tavrel::usd(40000)).text().find("deferred:        40,000"),
+              std::string::npos);
+}

@@ -1,0 +1,389 @@
+// The interactive program's shell: start-up, commands and their error handling,
+// placement, fonts and help, driven through the real main window with scripted
+// dialogs (no dialog ever opens).
+#include "InteractiveShell.h"
+
+#include "ProgramInfo.h"
+#include "ScenarioFiles.h"
+#include "ShellTestSupport.h"
+#include "TempDir.h"
+
+#include "Calculate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace tavrel;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+const std::string kExample = std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt";
+
+// Report outputs that keep the reports' captions instead of showing them.
+class RecordingOutputs final : public reports::ReportOutputs {
+public:
+    class Sink final : public reports::ReportDestination {
+    public:
+        std::vector<std::string>& captions;
+        explicit Sink(std::vector<std::string>& c) : captions(c) {}
+        void beginReport(const reports::Report& r) override { captions.push_back(r.caption); }
+        void block(const reports::Block&, const reports::Headings&) override {}
+        void endReport(const reports::Report&) override {}
+    };
+    std::vector<std::string> captions;
+    Sink sink{captions};
+    int busyChanges = 0;
+    reports::ReportDestination& destination(shell::Destination) override { return sink; }
+    void busy(bool) override { ++busyChanges; }
+};
+
+// A controller over scripted dialogs, in a program folder of its own.
+struct Program {
+    testsupport::TempDir dir;
+    shell::AppState state;
+    testsupport::ScriptedDialogs dialogs;
+    std::ostringstream errorText;
+    shell::ConsoleErrorReporter errors{errorText};
+    RecordingOutputs* outputs = nullptr;
+    int inputForms = 0;
+    int quitCalls = 0;
+    QDate today{2009, 1, 15};
+    std::unique_ptr<ui::InteractiveShell> shell;
+
+    Program() {
+        state.ProgramFolder = dir.path();
+        state.VersionShort = shell::versionShort();
+        state.VersionFull = shell::versionFull();
+        ui::InteractiveShell::Parts parts;
+        parts.inputForm = [this](shell::Shell&, QWidget*) { ++inputForms; };
+        parts.outputs = [this](shell::Shell&, QWidget*, std::function<void()>) {
+            auto o = std::make_unique<RecordingOutputs>();
+            outputs = o.get();
+            return o;
+        };
+        parts.today = [this] { return today; };
+        parts.quit = [this](int) { ++quitCalls; };
+        shell = std::make_unique<ui::InteractiveShell>(state, dialogs, errors, std::move(parts));
+    }
+    std::string copyOfExample(const std::string& name = "plan.amt") {
+        std::filesystem::copy_file(kExample, dir.file(name));
+        return dir.file(name);
+    }
+    QAction* action(const char* name) { return shell->window().findChild<QAction*>(name); }
+    QString status() { return shell->window().findChild<QLabel*>("sbStatusBar_1")->text(); }
+    bool shown(const std::string& title) const {
+        for (const auto& s : dialogs.shown)
+            if (s.title == title) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+class InteractiveShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel").clear();
+    }
+
+    void updateAlertAppearsOnlyAfterTheFirstOfFebruary_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("alert");
+        QTest::newRow("2009-02-01") << QDate(2009, 2, 1) << false;
+        QTest::newRow("2009-02-02") << QDate(2009, 2, 2) << true;
+        QTest::newRow("2026-12-07") << QDate(2026, 12, 7) << true;
+    }
+    void updateAlertAppearsOnlyAfterTheFirstOfFebruary() {
+        QFETCH(QDate, today);
+        QFETCH(bool, alert);
+        Program p;
+        p.today = today;
+        p.shell->start();
+        QCOMPARE(p.shown("Update Alert"), alert);
+        if (alert) {
+            QVERIFY(p.dialogs.shown[0].text.starts_with(
+                "The version that you are using now is PELQ2008.10, which was updated for 2008.\r\n\r\n"
+                "You may want to consider checking to see if there is a more current version"));
+        }
+    }
+
+    void startShowsAboutThenChooserThenTheWindow() {
+        Program p;
+        p.shell->start();
+        QCOMPARE(p.dialogs.shown.size(), size_t(2));
+        QCOMPARE(p.dialogs.shown[0].title, std::string("About"));
+        QCOMPARE(p.dialogs.shown[1].title, std::string("Startup Options"));
+        QVERIFY(p.shell->window().isVisible());
+        QCOMPARE(p.status(), QString("File: "));
+        // The settings file now exists beside the program with the data folder in it.
+        const std::string ini = readFile(p.dir.file("tavrel.ini"));
+        QVERIFY(ini.find("Data File Path=" + p.dir.path()) != std::string::npos);
+        QCOMPARE(p.state.FontNamePref, std::string("Courier New"));
+        QCOMPARE(p.state.FontSizePref, 10.0f);
+    }
+
+    void newScenarioChoiceOpensTheInputForm() {
+        Program p;
+        p.dialogs.startup = 1;
+        p.shell->start();
+        QCOMPARE(p.inputForms, 1);
+        QCOMPARE(p.state.CurrentFile, p.dir.path() + "/UNTITLED.AMT");
+        QVERIFY(p.state.Planner->isEditing());
+    }
+
+    void aFileOnTheCommandLineIsLoadedAtStart() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        QCOMPARE(p.state.Planner->getProperty("MaxItemizedTaxDeferred"), std::string("40,000"));
+        QCOMPARE(p.status(), QString::fromStdString("File: " + p.dir.file("plan.amt")));
+        QCOMPARE(p.inputForms, 0);
+    }
+
+    void aSettingThatDoesNotConvertFallsBackWithAWarning() {
+        Program p;
+        writeFile(p.dir.file("tavrel.ini"), "[User Preferences]\nFont Size=abc\nFont Name=Liberation Mono\n");
+        p.shell->start();
+        QCOMPARE(p.state.FontSizePref, 10.0f);
+        QCOMPARE(p.state.FontNamePref, std::string("Liberation Mono"));
+        QVERIFY(p.shown("WARNING"));
+        QVERIFY(p.shell->window().isVisible());
+        QCOMPARE(p.quitCalls, 0);
+    }
+
+    void placementDefaultsAndIsRemembered() {
+        {
+            Program p;
+            p.shell->start();
+            const int dpi = p.shell->window().logicalDpiX();
+            QCOMPARE(p.shell->window().width(), 6500 * dpi / 1440);
+            p.shell->window().resize(700, 500);
+            p.shell->exit();
+            QCOMPARE(p.quitCalls, 1);
+        }
+        Program again;
+        again.shell->start();
+        QVERIFY(std::abs(again.shell->window().width() - 700) <= 1);
+        QVERIFY(std::abs(again.shell->window().height() - 500) <= 1);
+    }
+
+    void aToolbarKeyThatMatchesNothingDoesNothing() {
+        Program p;
+        p.shell->start();
+        const auto before = p.dialogs.shown.size();
+        p.shell->window().runToolbarKey("Frobnicate");
+        QCOMPARE(p.dialogs.shown.size(), before);
+        p.shell->window().runToolbarKey("Input");
+        QCOMPARE(p.inputForms, 1);
+    }
+
+    void previewAndViewBothShowTheReportsOnScreen() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.action("mnuFilePrintPreview")->trigger();
+        QCOMPARE(p.outputs->captions.size(), size_t(3));
+        p.action("mnuViewReports")->trigger();
+        QCOMPARE(p.outputs->captions.size(), size_t(6));
+        QCOMPARE(p.outputs->captions[0], "Detailed Analysis Report - " + p.state.CurrentFile);
+        QCOMPARE(p.outputs->captions[1], "Summary Report - " + p.state.CurrentFile);
+        QCOMPARE(p.outputs->captions[2], std::string("Inputs Report"));
+        QVERIFY(p.action("mnuInputs")->isEnabled());  // not busy any more
+    }
+
+    void aFailedOpenPutsThePreviousScenarioBack() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        writeFile(p.dir.file("damaged.amt"),
+                  "[AMT]\nDefer SIT=False\nMax Amount Deferred=1\n[Scenario1]\nYear=2008\nDependents=many\n");
+        p.dialogs.fileNames.push_back(p.dir.file("damaged.amt"));
+        const auto recentBefore = p.state.RecentFiles;
+        p.action("mnuFileOpen")->trigger();
+        // The warning names the number and the places it passed through.
+        QVERIFY(p.errorText.str().find("warning 10002") != std::string::npos);
+        QVERIFY(p.errorText.str().find("damaged.amt") != std::string::npos);
+        QVERIFY(p.errorText.str().find("clsOsgrinTop.LetDependents") != std::string::npos);
+        // Nothing of the damaged file stayed in memory; the name and the list are unchanged.
+        QCOMPARE(p.state.Planner->getProperty("MaxItemizedTaxDeferred"), std::string("40,000"));
+        QCOMPARE(p.state.Planner->getProperty("DeferItemizedTax"), std::string("True"));
+        QCOMPARE(p.state.CurrentFile, p.dir.file("plan.amt"));
+        QCOMPARE(p.state.RecentFiles, recentBefore);
+        QCOMPARE(p.inputForms, 0);
+    }
+
+    void aMissingFileKeepsTheCurrentName() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.dialogs.fileNames.push_back(p.dir.file("gone.amt"));
+        p.action("mnuFileOpen")->trigger();
+        QVERIFY(p.shown("WARNING"));
+        QCOMPARE(p.state.CurrentFile, p.dir.file("plan.amt"));
+    }
+
+    void saveAsRightAfterAnOpenWritesTheWholeScenario() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.dialogs.fileNames.push_back(p.dir.file("copy.amt"));
+        p.action("mnuFileSaveAs")->trigger();
+        const std::string saved = readFile(p.dir.file("copy.amt"));
+        for (const char* s : {"[AMT]", "[Scenario1]", "[Scenario2]", "[Scenario3]", "[Scenario4]"})
+            QVERIFY(saved.find(s) != std::string::npos);
+        QVERIFY(saved.find("Wages Spouse 1=480,000") != std::string::npos);
+        QCOMPARE(p.state.CurrentFile, p.dir.file("copy.amt"));
+        QCOMPARE(p.state.RecentFiles[0], p.dir.file("copy.amt"));
+        QVERIFY(p.action("mnuFileMRU_1")->isVisible());
+    }
+
+    void saveAsAfterAReportRunStillWritesTheWholeScenario() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.action("mnuViewReports")->trigger();
+        p.dialogs.fileNames.push_back(p.dir.file("after.amt"));
+        p.action("mnuFileSaveAs")->trigger();
+        const std::string saved = readFile(p.dir.file("after.amt"));
+        QVERIFY(saved.find("[Scenario1]") != std::string::npos);
+        QVERIFY(saved.find("Max Amount Deferred=40,000") != std::string::npos);  // the limit, not the result
+    }
+
+    void aFailedSaveWarnsAndKeepsTheSavedFlagFalse() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.state.IsSaved = false;
+        p.state.CurrentFile = p.dir.file("no/such/folder/plan.amt");
+        p.action("mnuFileSave")->trigger();
+        QVERIFY(p.errorText.str().find("warning 76") != std::string::npos);
+        QVERIFY(!p.state.IsSaved);
+        // Save As to an impossible place adopts neither the name nor a recent entry.
+        p.dialogs.fileNames.push_back(p.dir.file("missing/x.amt"));
+        p.action("mnuFileSaveAs")->trigger();
+        QCOMPARE(p.state.CurrentFile, p.dir.file("no/such/folder/plan.amt"));
+        QVERIFY(p.state.RecentFiles[0] != p.dir.file("missing/x.amt"));
+    }
+
+    void saveWithoutAFileAsksForAName() {
+        Program p;
+        p.shell->start();
+        p.dialogs.fileNames.push_back(p.dir.file("named.amt"));
+        p.action("mnuFileSave")->trigger();
+        QVERIFY(std::filesystem::exists(p.dir.file("named.amt")));
+        QCOMPARE(p.state.CurrentFile, p.dir.file("named.amt"));
+    }
+
+    void yesThenACancelledSaveAsStopsNew() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.state.IsSaved = false;
+        auto before = p.state.Planner;
+        p.dialogs.answers.push_back(shell::Answer::Yes);  // save first?
+        p.action("mnuFileNew")->trigger();                // ... and the Save As dialog is cancelled
+        QVERIFY(p.shown("Unsaved Data Exists!"));
+        QCOMPARE(p.state.Planner, before);
+        QCOMPARE(p.inputForms, 0);
+    }
+
+    void anErrorInAReportRunIsAWarningAndTheRunCleansUp() {
+        Program p;
+        std::string text = readFile(kExample);
+        text.replace(text.find("After-Tax Discount=5"), 20, "After-Tax Discount=-100");
+        writeFile(p.dir.file("bad.amt"), text);
+        p.state.CurrentFile = p.dir.file("bad.amt");
+        p.shell->start();
+        p.action("mnuViewReports")->trigger();
+        QVERIFY(p.errorText.str().find("warning 11") != std::string::npos);
+        QVERIFY(p.errorText.str().find("Template.Calculate") != std::string::npos);
+        QVERIFY(!p.shell->isRunning());
+        QVERIFY(p.action("mnuViewReports")->isEnabled());
+        QCOMPARE(p.outputs->busyChanges % 2, 0);  // the pointer is back
+        // The scenario was read back: the user's limit, not a search result.
+        QCOMPARE(p.state.Planner->getProperty("MaxItemizedTaxDeferred"), std::string("40,000"));
+        QCOMPARE(p.quitCalls, 0);
+    }
+
+    void fatalErrorOffersSaveAsWhileTheDataStillExists() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.dialogs.answers.push_back(shell::Answer::Yes);
+        p.dialogs.fileNames.push_back(p.dir.file("rescued.amt"));
+        p.shell->FatalError(6, "GetFonts");
+        const auto& box = p.dialogs.shown[p.dialogs.shown.size() - 1];
+        QCOMPARE(box.title, std::string("WARNING!"));
+        QCOMPARE(box.text, std::string("An error has occurred in the Tavrel AMT Planner.\n\nError Number:   6\n"
+                                       "Error Type:        Overflow\nLocation:           GetFonts\n\n"
+                                       "Do you want to save your data before the program shuts down?"));
+        QVERIFY(readFile(p.dir.file("rescued.amt")).find("Wages Spouse 1=310,000") != std::string::npos);
+        QCOMPARE(p.quitCalls, 1);
+    }
+
+    void fontsFallBackToUsableValues() {
+        Program p;
+        p.shell->start();
+        // The scripted font dialog returns what it was given: set up a 4-point choice.
+        p.state.FontSizePref = 4;
+        p.action("mnuOptionsFonts")->trigger();
+        QCOMPARE(p.state.FontSizePref, 10.0f);
+        QVERIFY(p.shown("WARNING!"));
+        p.state.FontNamePref = "";
+        p.shell->GetFonts();
+        QCOMPARE(p.state.FontNamePref, std::string("Courier New"));
+        p.shell->exit();
+        QVERIFY(readFile(p.dir.file("tavrel.ini")).find("Font Name=Courier New") != std::string::npos);
+    }
+
+    void helpWithoutAFileSaysSo() {
+        Program p;
+        p.shell->start();
+        p.action("mnuHelpContents")->trigger();
+        QCOMPARE(p.dialogs.shown.back().text,
+                 std::string("Unable to display Help Contents. There is no Help associated with this project."));
+    }
+
+    void helpShowsTheFileAndFindsWords() {
+        Program p;
+        std::filesystem::copy_file(TAVREL_HELP_FILE, p.dir.file("AMT.html"));
+        p.shell->start();
+        p.action("mnuHelpSearchForHelpOn")->trigger();
+        QWidget* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frmHelp") window = w;
+        QVERIFY(window && window->isVisible());
+        auto* text = window->findChild<QTextBrowser*>("txtHelpText");
+        QVERIFY(text && text->toPlainText().contains("How the analysis works"));
+        auto* search = window->findChild<QLineEdit*>("txtHelpSearch");
+        QTest::keyClicks(search, "discount");
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(text->textCursor().selectedText().toLower(), QString("discount"));
+    }
+
+    void noSecondAnalysisWhileOneRuns() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.shell->window().setBusy(true);
+        QVERIFY(!p.action("mnuViewReports")->isEnabled());
+        QVERIFY(!p.action("mnuInputs")->isEnabled());
+        QVERIFY(!p.action("tbPrint")->isEnabled());
+        QVERIFY(p.action("mnuHelpAbout")->isEnabled());
+    }
+};
+
+QTEST_MAIN(InteractiveShellTest)
+#include "InteractiveShellTest.moc"
