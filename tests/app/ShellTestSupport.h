@@ -35,8 +35,18 @@ public:
     }
     std::optional<std::string> openFileName(const FileDialogOptions&, std::string&) override { return nextName(); }
     std::optional<std::string> saveFileName(const FileDialogOptions&, std::string&) override { return nextName(); }
-    std::optional<ReportFlags> chooseReports(std::string_view, const ReportFlags& current) override { return current; }
-    std::optional<PrintSetup> printSetup(const PrintSetup& current) override { return current; }
+    std::optional<ReportFlags> chooseReports(std::string_view caption, const ReportFlags& current) override {
+        shown.push_back({std::string(caption), "", Icon::None, Buttons::Ok});
+        return current;
+    }
+    std::optional<PrintSetup> printSetup(const PrintSetup& current) override {
+        shown.push_back({"Print Reports", "", Icon::None, Buttons::Ok});
+        if (!printTo) return std::nullopt;
+        PrintSetup s = current;
+        s.pdfFile = *printTo;
+        return s;
+    }
+    std::optional<std::string> printTo;  // a PDF file to print to; nothing cancels printing
     std::optional<FontChoice> chooseFont(const FontChoice& current) override { return current; }
     bool errorWarning(std::string_view text) override {
         shown.push_back({"Error Warning", std::string(text), Icon::None, Buttons::Ok});

@@ -2,6 +2,8 @@
 // placement, fonts and help, driven through the real main window with scripted
 // dialogs (no dialog ever opens).
 #include "InteractiveShell.h"
+#include "QtReportOutputs.h"
+#include "frmIP.h"
 
 #include "ProgramInfo.h"
 #include "ScenarioFiles.h"
@@ -10,6 +12,8 @@
 
 #include "Calculate.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -371,6 +375,60 @@ private slots:
         QTest::keyClicks(search, "discount");
         QTest::keyClick(search, Qt::Key_Return);
         QCOMPARE(text->textCursor().selectedText().toLower(), QString("discount"));
+    }
+
+    void saveAsAfterTheInputFormsOkWritesTheWholeScenario() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        auto form = ui::LoadIP(p.shell->shell(), &p.shell->window());
+        QTest::mouseClick(form->okButton(), Qt::LeftButton);
+        p.dialogs.fileNames.push_back(p.dir.file("after-ok.amt"));
+        p.action("mnuFileSaveAs")->trigger();
+        const std::string saved = readFile(p.dir.file("after-ok.amt"));
+        for (const char* s : {"[AMT]", "[Scenario1]", "[Scenario2]", "[Scenario3]", "[Scenario4]"})
+            QVERIFY(saved.find(s) != std::string::npos);
+        QVERIFY(saved.find("Spouse 1=Ann Whitfield") != std::string::npos);
+    }
+
+    void aRecentFileEntryOpensThatFile() {
+        Program p;
+        const std::string first = p.copyOfExample("first.amt");
+        p.state.CurrentFile = first;
+        p.shell->start();
+        p.dialogs.fileNames.push_back(p.dir.file("second.amt"));
+        p.action("mnuFileSaveAs")->trigger();
+        p.dialogs.fileNames.push_back(first);
+        p.action("mnuFileSaveAs")->trigger();  // the list now holds first, second
+        QCOMPARE(p.action("mnuFileMRU_2")->text(), QString::fromStdString("&2 " + p.dir.file("second.amt")));
+        p.action("mnuFileMRU_2")->trigger();
+        QCOMPARE(p.state.CurrentFile, p.dir.file("second.amt"));
+        QCOMPARE(p.inputForms, 1);  // the input form follows, as after Open
+    }
+
+    void aReportWindowsPrintButtonRunsTheWholeReportCommand() {
+        testsupport::TempDir dir;
+        Program p;
+        // The real report windows this time.
+        ui::InteractiveShell::Parts parts;
+        parts.outputs = [](shell::Shell& s, QWidget* parent, std::function<void()> print) {
+            return std::make_unique<ui::QtReportOutputs>(s, parent, std::move(print));
+        };
+        parts.quit = [](int) {};
+        parts.today = [] { return QDate(2009, 1, 1); };
+        p.shell = std::make_unique<ui::InteractiveShell>(p.state, p.dialogs, p.errors, std::move(parts));
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        p.action("mnuViewReports")->trigger();
+        auto windows = p.shell->window().findChildren<QWidget*>("frmReportForm");
+        QCOMPARE(windows.size(), 3);
+        std::filesystem::remove(p.state.CurrentFile);  // the command saves it again first
+        p.dialogs.printTo = dir.file("printed.pdf");
+        QTest::mouseClick(windows.front()->findChild<QAbstractButton*>("btnPrint"), Qt::LeftButton);
+        QVERIFY(std::filesystem::exists(p.state.CurrentFile));
+        QVERIFY(p.shown("Select Reports (Print)"));
+        QVERIFY(std::filesystem::file_size(dir.file("printed.pdf")) > 0);
+        QVERIFY(!p.shell->isRunning());
     }
 
     void noSecondAnalysisWhileOneRuns() {
