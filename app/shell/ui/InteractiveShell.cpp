@@ -201,7 +201,7 @@ void InteractiveShell::GetFonts() {
 
 QString InteractiveShell::helpFile() const { return helpFilePath(QString::fromStdString(state_.ProgramFolder)); }
 
-void InteractiveShell::helpContents() {
+void InteractiveShell::showHelp(bool search) {
     const QString file = helpFile();
     if (file.isEmpty()) {
         dialogs_.message(shell::kFileDescription,
@@ -210,20 +210,12 @@ void InteractiveShell::helpContents() {
         return;
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(file);
-    help_->showContents();
+    if (search) help_->showSearch();
+    else help_->showContents();
 }
 
-void InteractiveShell::helpSearch() {
-    const QString file = helpFile();
-    if (file.isEmpty()) {
-        dialogs_.message(shell::kFileDescription,
-                         "Unable to display Help Contents. There is no Help associated with this project.",
-                         shell::Icon::Information, shell::Buttons::Ok);
-        return;
-    }
-    if (!help_) help_ = std::make_unique<HelpWindow>(file);
-    help_->showSearch();
-}
+void InteractiveShell::helpContents() { showHelp(false); }
+void InteractiveShell::helpSearch() { showHelp(true); }
 
 void InteractiveShell::about() { dialogs_.about(); }
 

@@ -81,6 +81,7 @@ private:
     // Opens a file (empty: ask) with the scenario in memory kept aside until it succeeded.
     bool openKeepingScenario(const std::string& name);
     QString helpFile() const;
+    void showHelp(bool search);
 
     shell::AppState& state_;
     shell::DialogService& dialogs_;
