@@ -62,9 +62,11 @@ void AMT::Fetch(std::string_view msFname) {
         if (msFname.empty()) throw plannerError(tavrel::err::NeedFilename);
         auto profile = tavrel::platform::createKeyedProfile();
         profile->setFile(msFname);
+        // A value the file holds wrongly is named by its section and key.
         for (std::string_view name : kSectionOrder) {
             const auto& p = spec(name);
-            letProperty(name, profile->readValue(kSection, p.fileKey, p.fileDefault));
+            tavrel::guarded(tavrel::Location("[AMT] ", p.fileKey),
+                            [&] { letProperty(name, profile->readValue(kSection, p.fileKey, p.fileDefault)); });
         }
         profile->release();
     });

@@ -1,5 +1,7 @@
 #include "ConsoleServices.h"
 
+#include "TaxError.h"
+
 namespace tavrel::shell {
 
 std::string readableLocations(std::string_view source) {
@@ -18,6 +20,15 @@ std::string readableLocations(std::string_view source) {
     return out;
 }
 
+std::string errorText(int number, std::string_view description) {
+    const std::string_view standard =
+        number == err::TextTooLong ? std::string_view("Too many characters entered.") : standardDescription(number);
+    const bool generic = standard == standardDescription(-1);
+    if (description.empty() || description == standard) return std::string(standard);
+    if (generic) return std::string(description);
+    return std::string(standard) + " (" + std::string(description) + ")";
+}
+
 Answer ConsoleDialogs::message(std::string_view title, std::string_view text, Icon, Buttons buttons) {
     out_ << "tavrel: " << title << ": " << text << '\n';
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
@@ -30,7 +41,8 @@ bool ConsoleDialogs::errorWarning(std::string_view text) {
 
 void ConsoleErrorReporter::write(std::string_view kind, int number, std::string_view description,
                                  std::string_view location) {
-    out_ << "tavrel: " << kind << " " << number << ": " << description << readableLocations(location) << '\n';
+    out_ << "tavrel: " << kind << " " << number << ": " << errorText(number, description) << readableLocations(location)
+         << '\n';
 }
 
 bool ConsoleErrorReporter::ReportFatal(int number, std::string_view description, std::string_view location,

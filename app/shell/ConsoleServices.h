@@ -15,6 +15,10 @@ namespace tavrel::shell {
 // The location chain of an error's source made readable on one line per place.
 std::string readableLocations(std::string_view source);
 
+// The text of an error for a reader: its number's own text (the libraries put
+// their name in the description as errors leave them), and that name too.
+std::string errorText(int number, std::string_view description);
+
 class ConsoleDialogs final : public DialogService {
 public:
     explicit ConsoleDialogs(std::ostream& out) : out_(out) {}

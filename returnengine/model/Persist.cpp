@@ -107,11 +107,14 @@ void Fetch(std::string_view fileName, iTop& r) {
         auto profile = tavrel::platform::createKeyedProfile();
         profile->setFile(fileName);
         const std::string section = sectionOf(r);
+        // A value the file holds wrongly is named by its section and key.
+        const std::string sectionLabel = "[" + section + "] ";
         for (const StoredProperty& p : kStored) {
             const KeyAndDefault k = keyOf(p);
-            const std::string value = profile->readValue(section, k.key, k.defaultValue);
-            if (p.name == "Version") continue;  // read and not used
-            holderOf(r, p.holder).letProperty(p.name, value);
+            tavrel::guarded(tavrel::Location(sectionLabel, k.key), [&] {
+                const std::string value = profile->readValue(section, k.key, k.defaultValue);
+                if (p.name != "Version") holderOf(r, p.holder).letProperty(p.name, value);  // Version: read, not used
+            });
         }
         profile->release();
     });

@@ -142,6 +142,20 @@ TEST(SilentRun, AnEngineErrorReportsItsNumberAndPlaceAndLeavesTheOutputAlone) {
     EXPECT_EQ(readFile(dir.file("o.txt")), "kept\n");
 }
 
+TEST(SilentRun, ADamagedValueIsReportedWithFileSectionKeyNumberAndText) {
+    testsupport::TempDir dir;
+    std::string text = readFile(kExamples + "/joint-high-income.amt");
+    text.replace(text.find("Filing Status=2"), 15, "Filing Status=Joint");
+    writeFile(dir.file("s.amt"), text);
+    const auto r = runProgram(kProgram, {"/input", dir.file("s.amt"), "/output", dir.file("o.txt"), "/silent"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_NE(r.err.find("error 13: Type mismatch (Osgrin Individual Return Engine)"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("at OpenFile \"" + dir.file("s.amt") + "\""), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("at [Scenario1] Filing Status"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(dir.file("s.amt")), text);  // never saved over
+    EXPECT_FALSE(std::filesystem::exists(dir.file("o.txt")));
+}
+
 TEST(SilentRun, AnUnreadableScenarioIsAnError) {
     testsupport::TempDir dir;
     std::filesystem::create_directories(dir.file("folder.amt"));

@@ -82,6 +82,7 @@ TEST(PlannerPersistence, ANonNumericValueStopsTheLoadAtItsKey) {
     const auto e = errorOf([&] { p.Fetch(dir.file("n.amt")); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 10002);
+    EXPECT_EQ(e->source(), "Template.Fetch\r[AMT] Max Amount Accelerated\r\n\r\nThis item needs to be a number.");
     EXPECT_TRUE(p.values().DeferItemizedTax);       // read before the bad key
     EXPECT_EQ(p.values().AfterTaxDiscount, 0.0);    // not reached
 }

@@ -159,15 +159,18 @@ void InteractiveShell::reports(shell::Destination where) {
     running_ = true;
     window_->setBusy(true);
     if (parts_.progress) state_.Planner->setProgressObserver(parts_.progress());
+    const auto kept = state_.Planner->clone();
     try {
         reports::RouteOutput(shell_, where, *outputs_);
     } catch (const TaxError& e) {
         if (parts_.hideProgress) parts_.hideProgress();
         warn(e, "RouteOutput");
-        // Put the scenario back as the file holds it, as a run that ends normally does.
+        // Put the scenario back as the file holds it, as a run that ends normally
+        // does; if the file cannot be read now, as it was before the run.
         try {
             shell::OpenFile(shell_, state_.CurrentFile);
         } catch (const TaxError& again) {
+            state_.Planner = kept;
             warn(again, "");
         }
     }

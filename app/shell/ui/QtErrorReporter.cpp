@@ -10,7 +10,7 @@
 namespace tavrel::ui {
 
 std::string QtErrorReporter::text(int number, std::string_view description, std::string_view location) {
-    std::string t = "Error " + std::to_string(number) + ": " + std::string(description);
+    std::string t = "Error " + std::to_string(number) + ": " + shell::errorText(number, description);
     std::string places = shell::readableLocations(location);
     if (!places.empty()) t += "\n" + places.substr(1);
     return t;

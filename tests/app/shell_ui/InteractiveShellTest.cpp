@@ -228,6 +228,37 @@ private slots:
         QCOMPARE(p.inputForms, 0);
     }
 
+    void damagedFilesNeverEndTheProgramOrMixScenarios_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("binary garbage") << QByteArray("\x01\x02\x00\xff[AM\x00T]\n\x7f", 12) << "warning 13";
+        QTest::newRow("bad filing status")
+            << QByteArray("[AMT]\nDefer SIT=False\n[Scenario1]\nDependents=2\nFiling Status=Joint\n")
+            << "[Scenario1] Filing Status";
+        QTest::newRow("overflowing amount")
+            << QByteArray("[Scenario2]\nYear=2009\nWages Spouse 1=9e99\n") << "[Scenario2] Wages Spouse 1";
+        QTest::newRow("name too long")
+            << QByteArray("[Scenario1]\nSpouse 1=" + QByteArray(60, 'x') + "\n") << "[Scenario1] Spouse 1";
+    }
+    void damagedFilesNeverEndTheProgramOrMixScenarios() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        writeFile(p.dir.file("damaged.amt"), content.toStdString());
+        p.dialogs.fileNames.push_back(p.dir.file("damaged.amt"));
+        p.action("mnuFileOpen")->trigger();
+        QVERIFY2(p.errorText.str().find(expected.toStdString()) != std::string::npos, p.errorText.str().c_str());
+        QCOMPARE(p.quitCalls, 0);
+        // The scenario in memory is the one before, whole: saving it now is safe.
+        QCOMPARE(p.state.Planner->getProperty("DeferItemizedTax"), std::string("True"));
+        QCOMPARE(p.state.Planner->cur().Dependents(), std::int16_t(3));
+        QCOMPARE(p.state.Planner->cur().FilingStatus(), 2);
+        QCOMPARE(p.state.Planner->nxt().inc().getProperty("WageSp1"), std::string("480,000"));
+        QCOMPARE(p.state.CurrentFile, p.dir.file("plan.amt"));
+    }
+
     void aMissingFileKeepsTheCurrentName() {
         Program p;
         p.state.CurrentFile = p.copyOfExample();
