@@ -11,8 +11,20 @@ namespace {
 
 constexpr std::string_view kPreferences = "User Preferences";
 
-std::string key(int position) { return "File " + std::to_string(position); }
-std::string caption(int position, const std::string& file) { return "&" + std::to_string(position) + " " + file; }
+// Appended piece by piece: "literal" + std::to_string(...) draws a false
+// -Wrestrict warning from GCC 12 at -O3.
+std::string key(int position) {
+    std::string k = "File ";
+    k += std::to_string(position);
+    return k;
+}
+std::string caption(int position, const std::string& file) {
+    std::string c = "&";
+    c += std::to_string(position);
+    c += ' ';
+    c += file;
+    return c;
+}
 
 }  // namespace
 

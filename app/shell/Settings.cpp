@@ -15,7 +15,16 @@ namespace {
 
 constexpr std::string_view kPreferences = "User Preferences";
 
-bool folderIsWritable(const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+// Tried rather than asked: access() answers for the real user and so says yes
+// to root even where the effective rights say no.
+bool folderIsWritable(const std::string& folder) {
+    std::string probe = folder + "/.tavrel-write-test-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
 
 void warn(Shell& shell, const std::string& text) {
     shell.dialogs.message("WARNING", text, Icon::Exclamation, Buttons::Ok);

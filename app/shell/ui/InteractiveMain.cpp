@@ -14,7 +14,6 @@
 
 #include <QApplication>
 
-#include <unistd.h>
 
 namespace tavrel::ui {
 
@@ -26,11 +25,9 @@ int runInteractive(shell::AppState& state, int& argc, char** argv) {
 
     QtDialogService dialogs;
     QtErrorReporter errors(dialogs);
-    // The error log lives beside the program, or with the settings when that folder is read-only.
-    const bool folderWritable = ::access(state.ProgramFolder.c_str(), W_OK) == 0;
-    const std::string logFolder = folderWritable ? state.ProgramFolder
-                                                 : shell::GetPath(shell::settingsFilePath(state.ProgramFolder, "tavrel"));
-    errors.setLogFile(logFolder + "/AMT_err.log");
+    // The error log lives with the settings: beside the program when that folder
+    // is writable, else in the user's configuration folder.
+    errors.setLogFile(shell::GetPath(shell::settingsFilePath(state.ProgramFolder, "tavrel")) + "/AMT_err.log");
     ProgressWindow progress;
 
     bool quitRequested = false;

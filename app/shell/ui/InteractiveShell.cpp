@@ -64,7 +64,7 @@ void InteractiveShell::Chk4Update() {
 }
 
 void InteractiveShell::start() {
-    state_.ErrorLogFile = state_.ProgramFolder + "/AMT_err.log";
+    state_.ErrorLogFile = shell::GetPath(shell::settingsFilePath(state_.ProgramFolder, "tavrel")) + "/AMT_err.log";
     Chk4Update();
     dialogs_.about();
     {

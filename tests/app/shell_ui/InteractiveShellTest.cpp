@@ -1,6 +1,7 @@
 // The interactive program's shell: start-up, commands and their error handling,
 // placement, fonts and help, driven through the real main window with scripted
 // dialogs (no dialog ever opens).
+#include "HelpWindow.h"
 #include "InteractiveShell.h"
 #include "QtReportOutputs.h"
 #include "frmIP.h"
@@ -460,6 +461,19 @@ private slots:
         QVERIFY(p.shown("Select Reports (Print)"));
         QVERIFY(std::filesystem::file_size(dir.file("printed.pdf")) > 0);
         QVERIFY(!p.shell->isRunning());
+    }
+
+    void helpIsFoundBesideTheProgramOrInTheInstalledShareFolder() {
+        testsupport::TempDir dir;
+        std::filesystem::create_directories(dir.file("bin"));
+        std::filesystem::create_directories(dir.file("share/tavrel"));
+        QVERIFY(ui::helpFilePath(QString::fromStdString(dir.file("bin"))).isEmpty());
+        std::filesystem::copy_file(TAVREL_HELP_FILE, dir.file("share/tavrel/AMT.html"));
+        QCOMPARE(ui::helpFilePath(QString::fromStdString(dir.file("bin"))),
+                 QString::fromStdString(std::filesystem::canonical(dir.file("share/tavrel/AMT.html")).string()));
+        std::filesystem::copy_file(TAVREL_HELP_FILE, dir.file("bin/AMT.html"));
+        QCOMPARE(ui::helpFilePath(QString::fromStdString(dir.file("bin"))),
+                 QString::fromStdString(std::filesystem::canonical(dir.file("bin/AMT.html")).string()));
     }
 
     void noSecondAnalysisWhileOneRuns() {
