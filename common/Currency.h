@@ -15,6 +15,8 @@ namespace tavrel {
 class Currency final {
 public:
     static constexpr std::int64_t kScale = 10000;
+    // 922,337,203,685,477.5: the first magnitude whose whole-dollar text is out of range.
+    static constexpr std::int64_t kStorableLimit = 9'223'372'036'854'775'000;
 
     constexpr Currency() = default;
     static constexpr Currency fromScaled(std::int64_t tenThousandths) { return Currency(tenThousandths); }
@@ -42,6 +44,11 @@ public:
     double toDouble() const { return static_cast<double>(v_) / static_cast<double>(kScale); }
     constexpr bool isZero() const { return v_ == 0; }
     constexpr bool isWholeDollars() const { return v_ % kScale == 0; }
+    // Whether the amount's whole-dollar text, the form scenario files store, is
+    // itself an amount: within half a dollar of either end of the range the
+    // text rounds beyond it and would not load again. Values the user enters
+    // must pass this, so that every file a save writes opens again.
+    constexpr bool hasStorableText() const { return v_ > -kStorableLimit && v_ < kStorableLimit; }
 
     // Round: whole dollars with ties to the even dollar.
     Currency roundDollarsEven() const;

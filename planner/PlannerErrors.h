@@ -21,11 +21,12 @@ inline tavrel::TaxError plannerError(int number) {
 }
 inline tavrel::TaxError plannerNotANumber() { return plannerError(tavrel::err::NotANumber); }
 
-// Text to money for the planner's setters: 10002 when not a number, 6 on overflow.
+// Text to money for the planner's setters: 10002 when not a number, 6 on
+// overflow (also for an amount whose saved whole-dollar text would overflow).
 inline tavrel::Currency plannerMoney(std::string_view text) {
     const auto p = tavrel::Currency::parse(text);
     if (p.status == tavrel::Currency::ParseStatus::NotANumber) throw plannerNotANumber();
-    if (p.status == tavrel::Currency::ParseStatus::Overflow)
+    if (p.status == tavrel::Currency::ParseStatus::Overflow || !tavrel::Currency::fromScaled(p.scaled).hasStorableText())
         throw tavrel::TaxError::standard(tavrel::err::Overflow, std::string(kProjectName));
     return tavrel::Currency::fromScaled(p.scaled);
 }

@@ -96,6 +96,10 @@ public:
                                              std::string(Derived::kLocation) + "Let" + std::string(r.name));
         }
         if (r.gated && !flags_.editing) return;
+        if (!value.hasStorableText()) {
+            throw tavrel::TaxError::standard(tavrel::err::Overflow,
+                                             std::string(Derived::kLocation) + "Let" + std::string(r.name));
+        }
         set(line, value);
     }
 
@@ -167,7 +171,10 @@ protected:
     static Currency parseFor(const LineRule& r, std::string_view textValue) {
         const auto p = Currency::parse(textValue);
         switch (p.status) {
-        case Currency::ParseStatus::Ok: return Currency::fromScaled(p.scaled);
+        case Currency::ParseStatus::Ok:
+            if (!Currency::fromScaled(p.scaled).hasStorableText())
+                throw tavrel::TaxError::standard(tavrel::err::Overflow, std::string(kProjectName));
+            return Currency::fromScaled(p.scaled);
         case Currency::ParseStatus::Overflow:
             throw tavrel::TaxError::standard(tavrel::err::Overflow, std::string(kProjectName));
         case Currency::ParseStatus::NotANumber: break;

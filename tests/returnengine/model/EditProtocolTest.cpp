@@ -75,6 +75,25 @@ TEST(ReturnInputs, DependentsAndPaymentsNeedNumbers) {
     EXPECT_EQ(r.FilingStatus(), 9);
 }
 
+// An amount whose whole-dollar text (the form a save writes) would be beyond
+// the range is refused as overflow, by text and by amount, and the line keeps
+// its value; the largest savable amounts pass.
+TEST(ReturnInputs, AmountsThatCouldNotBeSavedAreOverflow) {
+    iTop r;
+    r.BeginEdit();
+    r.inc().flags().editing = true;
+    r.letProperty("TotPmts", "922,337,203,685,477.4999");
+    EXPECT_EQ(errorOf([&] { r.letProperty("TotPmts", "922337203685477.5"); })->number(), 6);
+    EXPECT_EQ(errorOf([&] { r.letProperty("TotPmts", "-922337203685477.5"); })->number(), 6);
+    EXPECT_EQ(r.getProperty("TotPmts"), "922,337,203,685,477");
+    r.inc().letAmount(osgrin::iInc::WageSp1, testsupport::money("-922337203685477.4999"));
+    const auto e = errorOf([&] { r.inc().letAmount(osgrin::iInc::WageSp1, testsupport::money("922337203685477.5")); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->number(), 6);
+    EXPECT_EQ(e->source(), "clsInc.LetWageSp1");
+    EXPECT_EQ(r.inc().getProperty("WageSp1"), "-922,337,203,685,477");
+}
+
 TEST(ReturnReading, TaxpayerJoinsTheSpousesNames) {
     iTop r;
     r.BeginEdit();
