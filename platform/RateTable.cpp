@@ -16,14 +16,20 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// "32,550", "12,196.875": an amount in Currency scale as the files write it.
-std::string amountText(std::int64_t scaled) {
-    const std::string digits = std::to_string(scaled / Currency::kScale);
+// "32,550": a non-negative whole number with thousands separators.
+std::string groupedText(std::int64_t whole) {
+    const std::string digits = std::to_string(whole);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
         out.push_back(digits[i]);
     }
+    return out;
+}
+
+// "32,550", "12,196.875": an amount in Currency scale as the files write it.
+std::string amountText(std::int64_t scaled) {
+    std::string out = groupedText(scaled / Currency::kScale);
     if (std::int64_t frac = scaled % Currency::kScale; frac != 0) {
         std::string f = std::to_string(frac + Currency::kScale).substr(1);  // four digits
         while (f.back() == '0') f.pop_back();
@@ -32,8 +38,10 @@ std::string amountText(std::int64_t scaled) {
     return out;
 }
 
+// "1,234.50": cents as dollars and cents. The dollars are grouped directly:
+// a stated tax can be far beyond what an amount in Currency scale holds.
 std::string centsText(std::int64_t cents) {
-    std::string s = amountText(cents / 100 * Currency::kScale);
+    std::string s = groupedText(cents / 100);
     const std::int64_t c = cents % 100;
     s.push_back('.');
     s.push_back(static_cast<char>('0' + c / 10));
@@ -133,6 +141,10 @@ private:
         auto& b = r.bracket;
         b.lower = number(t[0], 4, 4, "an amount");
         b.upper = open ? TaxSchedule::kOpenEnded : number(t[1], 4, 4, "an amount");
+        // The largest amount marks the open end; as a stated bound it would
+        // make a bracket open-ended without "and up".
+        if (!open && b.upper == TaxSchedule::kOpenEnded)
+            fail(quotedForMessage(t[1]) + " is too large to end a bracket; the last bracket ends \"and up\"");
         const std::string_view rate = t[next];
         if (rate.size() < 2 || rate.back() != '%') fail("the rate " + quotedForMessage(rate) + " must end with '%'");
         const std::int64_t thousandths = number(rate.substr(0, rate.size() - 1), 3, 3, "a rate");

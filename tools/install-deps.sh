@@ -9,6 +9,8 @@ packages=(
   libqt6opengl6-dev libgl-dev libxkbcommon-dev   # what Qt Charts' CMake package needs
   fonts-dejavu-core fonts-liberation2  # fonts for headless widget tests; Liberation Mono stands in for Courier New
   poppler-utils                        # pdftotext, to read back printed reports in tests
+  clang libclang-rt-dev                # libFuzzer, for the fuzzing harnesses
+  dpkg-dev file fakeroot               # building the Debian package (dpkg-shlibdeps)
 )
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

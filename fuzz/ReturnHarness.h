@@ -1,0 +1,127 @@
+#pragma once
+// The return harness: arbitrary bytes as a scenario file whose [Scenario1]
+// section is loaded into one return, which is then computed under the law of
+// the year it names and of every year from 2000 to 2010. (The silent run
+// computes both years under one year's law, so this reaches the others.)
+// An error is an expected outcome; a crash is not. A computation that
+// succeeds gives the same lines when repeated and on a copy of the return.
+
+#include "FuzzCheck.h"
+#include "ScenarioHarness.h"
+
+#include "iTop.h"
+
+#include "TaxError.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::fuzz {
+
+struct ReturnResult {
+    bool loaded = false;
+    int computed = 0;  // how many of the years computed without an error
+};
+
+namespace return_detail {
+
+// Every money line of the return and its six sub-objects, exactly.
+template <class T>
+void appendLines(const T& object, std::vector<std::int64_t>& out) {
+    for (std::size_t i = 0; i < T::kLineCount; ++i) out.push_back(object.get(i).scaled());
+}
+
+inline std::vector<std::int64_t> lines(const osgrin::iTop& r) {
+    std::vector<std::int64_t> out;
+    appendLines(r, out);
+    appendLines(r.inc(), out);
+    appendLines(r.adj(), out);
+    appendLines(r.item(), out);
+    appendLines(r.amt(), out);
+    appendLines(r.other(), out);
+    appendLines(r.cr(), out);
+    return out;
+}
+
+// Reads every line through its property (the text the reports show): a
+// value or an error, nothing else.
+template <class T>
+void readLines(const T& object) {
+    for (std::size_t i = 0; i < T::kLineCount; ++i) {
+        try {
+            (void)object.getProperty(T::kRules[i].name);
+        } catch (const TaxError& e) {
+            FUZZ_CHECK(e.number() == err::Overflow, "reading " + std::string(T::kRules[i].name) + " raised " +
+                                                        std::to_string(e.number()));
+        }
+    }
+}
+
+// Computes the return; true when it succeeded.
+inline bool compute(osgrin::iTop& r) {
+    try {
+        r.Calculate();
+        return true;
+    } catch (const TaxError&) {
+        return false;
+    }
+}
+
+}  // namespace return_detail
+
+inline ReturnResult runReturn(std::string_view bytes) {
+    using namespace return_detail;
+    const auto& dir = scenario_detail::folder();
+    dir.clear();
+    const std::string path = dir.file("return.amt");
+    scenario_detail::writeBytes(path, bytes);
+    ReturnResult result;
+    auto loaded = std::make_shared<osgrin::iTop>();
+    loaded->setColumnIdx(1);
+    try {
+        loaded->Load(path);
+        result.loaded = true;
+    } catch (const TaxError&) {
+    }
+    dir.clear();
+    if (!result.loaded) return result;
+
+    const std::string what = "return \"" + printable(bytes, 400) + "\"";
+    std::vector<std::string> years = {std::to_string(loaded->TaxYear())};
+    for (int y = 2000; y <= 2010; ++y)
+        if (y != loaded->TaxYear()) years.push_back(std::to_string(y));
+    for (const std::string& year : years) {
+        // As the report run does: the return is computed while being edited.
+        const auto r = loaded->clone();
+        r->BeginEdit();
+        r->letProperty("TaxYear", year);
+        const auto copy = r->clone();
+        if (!compute(*r)) continue;
+        ++result.computed;
+        const std::vector<std::int64_t> first = lines(*r);
+        FUZZ_CHECK(compute(*r), what + " year " + year + ": a second computation failed");
+        FUZZ_CHECK(lines(*r) == first, what + " year " + year + ": a second computation changed the lines");
+        FUZZ_CHECK(compute(*copy), what + " year " + year + ": the copy failed");
+        FUZZ_CHECK(lines(*copy) == first, what + " year " + year + ": the copy computed other lines");
+        readLines(*r);
+        readLines(r->inc());
+        readLines(r->adj());
+        readLines(r->item());
+        readLines(r->amt());
+        readLines(r->other());
+        readLines(r->cr());
+    }
+    return result;
+}
+
+inline int runReturnInput(const std::uint8_t* data, std::size_t size) {
+    if (size > kMaxScenarioBytes) return -1;
+    (void)runReturn(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
+
+}  // namespace tavrel::fuzz
