@@ -238,6 +238,8 @@ private slots:
             << "[Scenario1] Filing Status";
         QTest::newRow("overflowing amount")
             << QByteArray("[Scenario2]\nYear=2009\nWages Spouse 1=9e99\n") << "[Scenario2] Wages Spouse 1";
+        QTest::newRow("amount whose saved text would overflow")
+            << QByteArray("[Scenario2]\nOther Taxes Pd=-922337203685477.5\n") << "[Scenario2] Other Taxes Pd";
         QTest::newRow("name too long")
             << QByteArray("[Scenario1]\nSpouse 1=" + QByteArray(60, 'x') + "\n") << "[Scenario1] Spouse 1";
     }
