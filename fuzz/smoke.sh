@@ -38,7 +38,7 @@ for harness in numeric profile ratefile scenario scenario_fast return; do
   if "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
       -dict="$here/dict/$kind.dict" -artifact_prefix="$work/$harness/artifacts/" -print_final_stats=1 \
       "${dirs[@]}" > "$work/$harness/log" 2>&1; then
-    grep -E '^#[0-9]+ +DONE' "$work/$harness/log" | tail -1
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$harness/log" | tail -1
   else
     echo "smoke.sh: fuzz_$harness found a problem:" >&2
     tail -n 60 "$work/$harness/log" >&2
