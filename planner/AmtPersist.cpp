@@ -34,7 +34,8 @@ constexpr Copied kCopied[] = {
     {Holder::Deductions, "MiscDedPmts"},  {Holder::Deductions, "SITPd"},      {Holder::Deductions, "OtherIntDed"},
 };
 
-const tavrel::PropertySpec<AMT>& spec(std::string_view name) { return *tavrel::findProperty(amtProperties(), name); }
+// The table row of a stored property (file key and default).
+const tavrel::PropertySpec<AMT>& storedRow(std::string_view name) { return *tavrel::findProperty(amtProperties(), name); }
 
 void copyReturn(const iTop& from, iTop& to) {
     for (const Copied& c : kCopied)
@@ -50,7 +51,7 @@ void AMT::Save(std::string_view msFname) {
     templateTrap("Template.Save", [&] {
         auto profile = tavrel::platform::createKeyedProfile();
         profile->setFile(msFname);
-        for (std::string_view name : kSectionOrder) profile->writeValue(kSection, spec(name).fileKey, getProperty(name));
+        for (std::string_view name : kSectionOrder) profile->writeValue(kSection, storedRow(name).fileKey, getProperty(name));
         profile->release();
     });
 }
@@ -64,7 +65,7 @@ void AMT::Fetch(std::string_view msFname) {
         profile->setFile(msFname);
         // A value the file holds wrongly is named by its section and key.
         for (std::string_view name : kSectionOrder) {
-            const auto& p = spec(name);
+            const auto& p = storedRow(name);
             tavrel::guarded(tavrel::Location("[AMT] ", p.fileKey),
                             [&] { letProperty(name, profile->readValue(kSection, p.fileKey, p.fileDefault)); });
         }
