@@ -7,6 +7,7 @@
 // run saved must give the same reports and save to the same bytes again.
 
 #include "FuzzCheck.h"
+#include "TempDir.h"
 
 #include "ConsoleServices.h"
 #include "ReportRun.h"
@@ -60,33 +61,22 @@ namespace scenario_detail {
 // (saves flush to disk), removed when the process ends normally.
 class PrivateFolder {
 public:
-    PrivateFolder() {
-        std::string base = "/dev/shm";
-        std::error_code ec;
-        if (!std::filesystem::is_directory(base, ec) || ::access(base.c_str(), W_OK) != 0) {
-            const char* tmp = std::getenv("TMPDIR");
-            base = tmp && *tmp ? tmp : "/tmp";
-        }
-        std::string pattern = base + "/tavrel-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder in " + base);
-        path_ = pattern;
-    }
-    ~PrivateFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
+    PrivateFolder() : dir_(memoryBacked() ? "/dev/shm" : "") {}
 
     // Empties the folder (a failed save may leave nothing behind, but be sure).
     void clear() const {
         std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(path_, ec)) std::filesystem::remove_all(e.path(), ec);
+        for (const auto& e : std::filesystem::directory_iterator(dir_.path(), ec))
+            std::filesystem::remove_all(e.path(), ec);
     }
-    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
+    std::string file(std::string_view name) const { return dir_.file(std::string(name)); }
 
 private:
-    std::string path_;
+    static bool memoryBacked() {
+        std::error_code ec;
+        return std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
+    }
+    testsupport::TempDir dir_;
 };
 
 inline const PrivateFolder& folder() {
@@ -106,16 +96,6 @@ inline std::string readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The reports of a silent run collect here.
-class MemoryOutputs final : public reports::ReportOutputs {
-public:
-    reports::ReportDestination& destination(shell::Destination) override { return file_; }
-    const std::string& text() const { return file_.text(); }
-
-private:
-    reports::FileDestination file_;
-};
-
 // One silent run on the file as it is.
 inline ScenarioResult runOnce(const std::string& path) {
     using namespace tavrel::shell;
@@ -132,7 +112,7 @@ inline ScenarioResult runOnce(const std::string& path) {
     try {
         if (OpenFile(shell, path) != OpenResult::Opened) return result;
         result.opened = true;
-        MemoryOutputs outputs;
+        reports::TextOutputs outputs;
         reports::RouteOutput(shell, Destination::File, outputs);
         result.outcome = ScenarioOutcome::Reports;
         result.reports = outputs.text();

@@ -11,16 +11,9 @@ harness="${2:?usage: run.sh BUILD_DIR HARNESS [SECONDS]}"
 seconds="${3:-600}"
 shift $(( $# < 3 ? $# : 3 ))
 
-kind="${harness%_fast}"
-[[ "$kind" == return ]] && kind=scenario  # returns are read from scenario files
+source "$here/harness-settings.sh"
 seeds="$here/corpus/$kind"
 dict="$here/dict/$kind.dict"
-case "$harness" in
-numeric) max_len=256 ;;
-profile | ratefile) max_len=16384 ;;
-scenario | scenario_fast | return) max_len=8192 ;;
-*) echo "run.sh: unknown harness $harness" >&2; exit 2 ;;
-esac
 
 work="$build/fuzz-work/$harness"
 mkdir -p "$work/corpus" "$work/artifacts"

@@ -22,13 +22,7 @@ for harness in numeric profile ratefile scenario scenario_fast return; do
     failed+=("$harness (not built)")
     continue
   fi
-  kind="${harness%_fast}"
-  [[ "$kind" == return ]] && kind=scenario  # returns are read from scenario files
-  case "$kind" in
-  numeric) max_len=256 ;;
-  profile | ratefile) max_len=16384 ;;
-  scenario) max_len=8192 ;;
-  esac
+  source "$here/harness-settings.sh"
   # New units go to a scratch folder, never into the source tree.
   mkdir -p "$work/$harness/corpus" "$work/$harness/artifacts"
   dirs=("$work/$harness/corpus" "$here/corpus/$kind")

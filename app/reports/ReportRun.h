@@ -27,6 +27,17 @@ public:
     virtual void endPrintedDocument() {}
 };
 
+// Every report of a run as the text of a report file, in memory: the silent
+// run's outputs, which it then writes out.
+class TextOutputs final : public ReportOutputs {
+public:
+    ReportDestination& destination(shell::Destination) override { return file_; }
+    const std::string& text() const { return file_.text(); }
+
+private:
+    FileDestination file_;
+};
+
 // The report run with a destination; the selection dialog unless silent.
 void RunReports(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs);
 

@@ -17,9 +17,13 @@ namespace testsupport {
 
 class TempDir {
 public:
-    TempDir() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tavrel-test-XXXXXX";
+    // In `base`, or in $TMPDIR (else /tmp) when it is empty.
+    explicit TempDir(std::string base = "") {
+        if (base.empty()) {
+            const char* tmp = std::getenv("TMPDIR");
+            base = tmp && *tmp ? tmp : "/tmp";
+        }
+        std::string pattern = base + "/tavrel-test-XXXXXX";
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
