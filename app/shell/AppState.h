@@ -5,9 +5,11 @@
 #include "ReportFlags.h"
 
 #include "AMT.h"
+#include "LawEdition.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrel::shell {
@@ -18,6 +20,9 @@ struct AppState {
     std::string DataFilePath;
     std::string IniFile;
     bool IsSilent = false;
+    // "/law" on the command line: the law for this run whatever the scenario
+    // says; never saved. Choosing a law in the program ends it.
+    std::optional<osgrin::LawEdition> LawOverride;
     std::string OutputFile;
     std::string ErrorLogFile;
     std::string VersionShort;

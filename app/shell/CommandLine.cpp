@@ -5,7 +5,7 @@
 namespace tavrel::shell {
 namespace {
 
-enum class Switch { None, Input, Output, Silent, Help, Version };
+enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law };
 
 struct Parsed {
     Switch kind = Switch::None;
@@ -31,6 +31,8 @@ Parsed classify(std::string_view arg) {
     else if (is("/silent", "--silent")) p.kind = Switch::Silent;
     else if (is("/help", "--help") || is("/?", "-h")) p.kind = Switch::Help;
     else if (is("/version", "--version")) p.kind = Switch::Version;
+    else if (is("/calc", "--calc")) p.kind = Switch::Calc;
+    else if (is("/law", "--law")) p.kind = Switch::Law;
     if (p.kind == Switch::None) p.hasInline = false;
     return p;
 }
@@ -87,17 +89,36 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             break;
         default: break;
         }
-        if (p.kind != Switch::None) inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output) && !p.hasInline;
+        if (p.kind != Switch::None)
+            inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output || p.kind == Switch::Calc ||
+                             p.kind == Switch::Law) &&
+                            !p.hasInline;
     }
     c.inputValue = switchValue(args, Switch::Input);
     c.outputValue = switchValue(args, Switch::Output);
     c.inputFile = GetCommandLineFilename(args, ".amt", "/input");
     c.outputFile = GetCommandLineFilename(args, ".txt", "/output");
+    c.calcFile = switchValue(args, Switch::Calc, &c.calc);
+    if (c.calc) {
+        if (c.calcFile.empty()) c.problems.push_back("/calc needs a CSV file of returns");
+        if (!c.outputValue.empty()) {
+            if (endsWithNoCase(c.outputValue, ".csv")) c.calcOutputFile = c.outputValue;
+            else c.problems.push_back("the /output name \"" + c.outputValue + "\" of /calc does not end in .csv");
+        }
+        if (c.silent || !c.inputValue.empty()) c.problems.push_back("/calc cannot be combined with /silent or /input");
+    }
+    bool lawGiven = false;
+    const std::string lawValue = switchValue(args, Switch::Law, &lawGiven);
+    if (lawGiven) {
+        c.law = osgrin::lawEditionFromSwitch(lawValue);
+        if (!c.law) c.problems.push_back("/law takes \"tables\" or \"enacted\", not \"" + lawValue + "\"");
+    }
     return c;
 }
 
 std::string usageText() {
-    return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent]\n"
+    return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted]\n"
+           "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
            "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
            "\n"
            "Plans the deferral of 2008 state and local taxes into 2009 so that the two\n"
@@ -110,6 +131,15 @@ std::string usageText() {
            "                     .txt); without it the reports go to standard output\n"
            "  /silent            run without a window: open the scenario, save it back,\n"
            "                     run the analysis and write the reports, then end\n"
+           "  /law tables|enacted  the tax law for this run, overriding the scenario's\n"
+           "                     \"Law Edition\" (not saved): \"tables\" computes both years\n"
+           "                     with the 2008 tables, \"enacted\" each year under its own\n"
+           "                     law as enacted\n"
+           "  /calc FILE.csv     compute one return per row of a CSV file in NBER TAXSIM 35's\n"
+           "                     variables (tax years 2001 to 2009) and write a CSV of the\n"
+           "                     results to the /output file (a name ending in .csv) or to\n"
+           "                     standard output; the law is \"enacted\" unless /law says\n"
+           "                     otherwise; exit status 1 when any row failed\n"
            "  --help             this text\n"
            "  --version          the program's version\n"
            "\n"

@@ -33,6 +33,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     state.CurrentFile = line.inputFile;
     state.OutputFile = line.outputFile;
     state.IsSilent = line.silent;
+    state.LawOverride = line.law;
     if (!line.inputValue.empty() && line.inputFile.empty())
         err << "tavrel: the /input name \"" << line.inputValue << "\" does not end in .amt; it is not used\n";
     if (!line.outputValue.empty() && line.outputFile.empty())

@@ -20,4 +20,11 @@ void iTaxCr::letNumOfChildCrChildren(std::string_view text) {
     flags_.calculated = false;
 }
 
+void iTaxCr::letChildCount(std::int16_t count) {
+    if (!flags_.editing) return;
+    children_ = count;
+    flags_.dirty = true;
+    flags_.calculated = false;
+}
+
 }  // namespace osgrin

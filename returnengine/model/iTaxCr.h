@@ -22,6 +22,8 @@ public:
     std::int16_t NumOfChildCrChildren() const { return children_; }
     // Text input: 10002 when not a number, then a 16-bit whole number.
     void letNumOfChildCrChildren(std::string_view text);
+    // The same given the number.
+    void letChildCount(std::int16_t count);
 
 private:
     std::int16_t children_ = 0;

@@ -94,6 +94,7 @@ std::shared_ptr<iTop> iTop::clone() const {
     copy->sp2Over65_ = sp2Over65_;
     copy->version_ = version_;
     copy->new_ = new_;
+    copy->lawEdition_ = lawEdition_;
     copy->inc_ = std::make_shared<iInc>(*inc_);
     copy->adj_ = std::make_shared<osgrin::Adj2Inc>(*adj_);
     copy->item_ = std::make_shared<osgrin::ItemDed>(*item_);
@@ -132,6 +133,20 @@ void iTop::letSpouse2(std::string_view t) { letFixedText(spouse2_, t); }
 void iTop::letTaxYear(std::string_view t) {
     if (!flags_.editing) return;
     taxYear_ = t.empty() ? currentCalendarYear() : tavrel::toInt16(t);
+    flags_.dirty = true;
+    flags_.calculated = false;
+}
+
+void iTop::letTaxYearNumber(std::int16_t year) {
+    if (!flags_.editing) return;
+    taxYear_ = year;
+    flags_.dirty = true;
+    flags_.calculated = false;
+}
+
+void iTop::letDependentCount(std::int16_t count) {
+    if (!flags_.editing) return;
+    dependents_ = count;
     flags_.dirty = true;
     flags_.calculated = false;
 }

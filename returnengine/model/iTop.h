@@ -12,6 +12,7 @@
 #include "iTaxCr.h"
 
 #include "FilingStatus.h"
+#include "LawEdition.h"
 
 #include <cstdint>
 #include <memory>
@@ -81,8 +82,16 @@ public:
     void letIsSp2Blind(bool v) { letInputFlag(sp2Blind_, v); }
     void letIsSp1Over65(bool v) { letInputFlag(sp1Over65_, v); }
     void letIsSp2Over65(bool v) { letInputFlag(sp2Over65_, v); }
+    // The same setters given numbers instead of text (a batch of returns sets
+    // thousands of them without formatting and parsing text).
+    void letTaxYearNumber(std::int16_t year);
+    void letDependentCount(std::int16_t count);
     // Stored at any time; touches no flag.
     void setColumnIdx(std::int32_t idx) { columnIdx_ = idx; }
+    // The law the return is computed under; any time, touching no flag, and not
+    // part of the return's own section of a scenario file.
+    LawEdition lawEdition() const { return lawEdition_; }
+    void setLawEdition(LawEdition e) { lawEdition_ = e; }
 
     // --- sub-objects: shared references; assigning replaces the one held ---
     std::shared_ptr<iInc> oInc() const { return inc_; }
@@ -132,6 +141,7 @@ private:
     std::string version_;
     bool new_ = true;
     int recomputeDepth_ = 0;
+    LawEdition lawEdition_ = kDefaultLawEdition;
 
     std::shared_ptr<iInc> inc_;
     std::shared_ptr<osgrin::Adj2Inc> adj_;
