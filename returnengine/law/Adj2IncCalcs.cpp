@@ -2,7 +2,9 @@
 
 #include "LawTrap.h"
 #include "OtherTaxesCalc.h"
-#include "YearRouting.h"
+#include "EntryPoints.h"
+#include "LawConstants.h"
+#include "YearRules.h"
 #include "iTop.h"
 
 namespace osgrin::Adj2IncCalcs {
@@ -19,7 +21,9 @@ Currency Adj2IncCalc(iTop& r) {
         OtherTaxesCalc::CalcOtherTaxes(r);  // for the self-employment taxes
         const iOtherTaxes& other = r.other();
         const Currency seTaxDed =
-            (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2)).times(0.50).roundDollarsEven();
+            (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2))
+                .times(law::kSelfEmploymentTaxDeductibleShare)
+                .roundDollarsEven();
         adj.set(Adj2Inc::SETaxDed, seTaxDed);
         const Currency total = ira1 + ira2 + health + seTaxDed + adj.whole(Adj2Inc::OtherAdj2Inc);
         r.set(iTop::Adj2Inc, total);
@@ -35,23 +39,23 @@ Currency CalcIRADed(iTop& r, int spouse) {
         if (spouse != 0 && !joint) return Currency();  // only a joint return has a second spouse's IRA
         const Currency contribution = adj.whole(spouse == 0 ? Adj2Inc::IRAContribSP1 : Adj2Inc::IRAContribSP2);
         if (contribution < Currency::fromScaled(100)) return Currency();
-        return covered ? LimitIRADed4Spouse(contribution, spouse != 0, r) : contribution;
+        if (covered) return LimitIRADed4Spouse(contribution, spouse != 0, r);
+        return law::rules::iraDeductionNotCovered(r, law::yearRules(r), spouse != 0, contribution);
     });
 }
 
 Currency CalcSEMedInsDed(iTop& r) {
     return lawTrap("Adj2IncCalcs.CalcSEMedInsDed", [&] {
-        const int year = r.TaxYear();
-        const double share = year < 2001 ? 0.0 : year == 2001 ? 0.60 : year == 2002 ? 0.70 : 1.0;
-        return r.adj().whole(Adj2Inc::SEMedInsPmts).times(share).roundDollarsEven();
+        const law::YearLaw* row = law::rowFor(r, law::Family::CalcSEMedInsDed);
+        return row ? law::rules::seHealthInsuranceDeduction(r, *row) : Currency();
     });
 }
 
 Currency LimitIRADed4Spouse(Currency /*contribution: the year function reads it itself*/, bool spouse2, iTop& r) {
     return lawTrap("Adj2IncCalcs.LimitIRADed4Spouse", [&] {
-        const int year = law::routedYear(law::Family::LimitIRADed4Spouse, r.TaxYear());
+        const int year = law::routedYear(r, law::Family::LimitIRADed4Spouse);
         if (year == law::kNoFunction) return Currency();
-        return law::yearFunctions(year).LimitIRADed4Spouse(r, spouse2);
+        return law::entry::LimitIRADed4Spouse(r, year, spouse2);
     });
 }
 

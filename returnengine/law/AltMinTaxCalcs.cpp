@@ -1,9 +1,11 @@
 #include "AltMinTaxCalcs.h"
 
+#include "Adj2IncCalcs.h"
 #include "CommonTaxCalcs.h"
+#include "EntryPoints.h"
 #include "LawTrap.h"
 #include "RateTax.h"
-#include "YearRouting.h"
+#include "YearRules.h"
 #include "iTop.h"
 
 namespace osgrin::AltMinTaxCalcs {
@@ -11,40 +13,66 @@ namespace osgrin::AltMinTaxCalcs {
 using CommonTaxCalcs::SubtractNotZero;
 
 namespace {
-// Capital-gain part when no computation exists for the year: 2001 and 2002 carry
-// a prohibitive figure (their worksheet was never built), earlier years none.
+// Capital-gain part when the edition has no computation for a year it covers:
+// the 2001 and 2002 tables carry a prohibitive figure (their worksheet was
+// never built); years before the edition's first carry none.
 constexpr Currency kNoCapGainComputation = tavrel::usd(999999999);
+
+// Medical payments above the floor share of AGI; a negative AGI gives a floor
+// of 0, never a deduction of nothing paid.
+Currency medicalAboveFloor(Currency payments, Currency agi, double floorShare) {
+    const Currency floor =
+        agi > Currency() ? Currency::fromDouble4(agi.toDouble() * floorShare).roundDollarsEven() : Currency();
+    return SubtractNotZero(floor, payments).roundDollarsEven();
+}
+
+// The deductions the AMT allows, into the record and the return's AMT lines.
+void allowedDeductions(iTop& r, const law::YearLaw& law, AmtWorkRecord& rec) {
+    const ItemDed& item = r.item();
+    Currency investmentInterest;
+    if (law.amtForm == law::AmtForm::Tables) {
+        // Every return, medical from all payments.
+        rec.MedDed = medicalAboveFloor(item.whole(ItemDed::MedPmts), rec.AGI, law.amtMedicalFloor);
+        rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);
+        rec.CasualtyDed = item.whole(ItemDed::CasualtyDed);
+        rec.CharDed = item.whole(ItemDed::CharDed);
+    } else if (item.itemizing()) {
+        // Only a return that itemizes; the medical deduction starts, as the
+        // regular one does, after the self-employed health insurance.
+        const Currency medical = item.whole(ItemDed::MedPmts) - Adj2IncCalcs::CalcSEMedInsDed(r);
+        rec.MedDed = medicalAboveFloor(medical, rec.AGI, law.amtMedicalFloor);
+        rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);
+        rec.CasualtyDed = item.whole(ItemDed::CasualtyDed);
+        rec.CharDed = item.whole(ItemDed::CharDed);
+        investmentInterest = item.whole(ItemDed::InvIntDed);
+    }
+    iAMT& amt = r.amt();
+    amt.set(iAMT::MedDed, rec.MedDed);
+    amt.set(iAMT::MortgIntDed, rec.MortgIntDed);
+    amt.set(iAMT::CasualtyDed, rec.CasualtyDed);
+    amt.set(iAMT::CharDed, rec.CharDed);
+    // Taxes and miscellaneous deductions are never allowed.
+    rec.ItemDed = rec.MedDed + rec.MortgIntDed + rec.CasualtyDed + rec.CharDed + investmentInterest;
+    amt.set(iAMT::ItemDed, rec.ItemDed);
+}
+
 }  // namespace
 
 Currency CalcAMT(iTop& r) {
     return lawTrap("AltMinTaxCalcs.CalcAMT", [&] {
         iAMT& amt = r.amt();
-        const ItemDed& item = r.item();
+        const law::YearLaw& law = law::yearRules(r);
         AmtWorkRecord rec;
         amt.set(iAMT::AGI, r.whole(iTop::AGI));
         rec.AGI = amt.whole(iAMT::AGI);
-        // Medical above 10% of AGI, from all medical payments; a negative AGI
-        // gives a floor of 0, never a deduction of nothing paid.
-        const Currency floor =
-            rec.AGI > Currency() ? Currency::fromDouble4(rec.AGI.toDouble() * 0.10).roundDollarsEven() : Currency();
-        rec.MedDed = SubtractNotZero(floor, item.whole(ItemDed::MedPmts)).roundDollarsEven();
-        amt.set(iAMT::MedDed, rec.MedDed);
-        rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);  // the interest the AMT allows
-        amt.set(iAMT::MortgIntDed, rec.MortgIntDed);
-        rec.CasualtyDed = item.whole(ItemDed::CasualtyDed);
-        amt.set(iAMT::CasualtyDed, rec.CasualtyDed);
-        rec.CharDed = item.whole(ItemDed::CharDed);
-        amt.set(iAMT::CharDed, rec.CharDed);
-        // Taxes, miscellaneous deductions and investment interest are not allowed.
-        rec.ItemDed = rec.MedDed + rec.MortgIntDed + rec.CasualtyDed + rec.CharDed;
-        amt.set(iAMT::ItemDed, rec.ItemDed);
+        allowedDeductions(r, law, rec);
         rec.TaxInc = rec.AGI - rec.ItemDed;
+        rec.TaxInc += law::rules::amtMarriedSeparatelyAddition(r, law, rec.TaxInc);
         amt.set(iAMT::TaxInc, rec.TaxInc);
 
-        const int year = r.TaxYear();
-        const int exemptionYear = law::routedYear(law::Family::CalcAMTExemption, year);
+        const int exemptionYear = law::routedYear(r, law::Family::CalcAMTExemption);
         if (exemptionYear != law::kNoFunction) {
-            law::yearFunctions(exemptionYear).CalcAMTExemption(r, rec);
+            law::entry::CalcAMTExemption(r, exemptionYear, rec);
             amt.set(iAMT::Exemption, rec.Exemption);
         }
         rec.TaxIncPostExemption = rec.TaxInc - rec.Exemption;
@@ -59,21 +87,25 @@ Currency CalcAMT(iTop& r) {
             amt.set(iAMT::TAMTAtCGRates, Currency());
             return ordinaryTax;
         }
+        const Currency onAll = ordinaryTax;
         ordinaryTax = GetAmtTax(r, SubtractNotZero(adjNetCG, rec.TaxIncPostExemption));
         amt.set(iAMT::TAMTAtOrdRates, ordinaryTax);
         Currency capGainPart;
-        const int capGainYear = law::routedYear(law::Family::CalcAMTCapGainTax, year);
-        if (capGainYear != law::kNoFunction) capGainPart = law::yearFunctions(capGainYear).CalcAMTCapGainTax(r, rec);
-        else if (year >= 2001) capGainPart = kNoCapGainComputation;
+        const int capGainYear = law::routedYear(r, law::Family::CalcAMTCapGainTax);
+        if (capGainYear != law::kNoFunction) capGainPart = law::entry::CalcAMTCapGainTax(r, capGainYear, rec);
+        else if (r.TaxYear() >= law::lawOf(r).firstYear()) capGainPart = kNoCapGainComputation;
         amt.set(iAMT::TAMTAtCGRates, capGainPart);
+        // The law's form never taxes the gains more than the AMT rates on everything would.
+        if (law.amtForm == law::AmtForm::Enacted) return tavrel::minMax(capGainPart + ordinaryTax, onAll, false);
         return capGainPart + ordinaryTax;
     });
 }
 
 Currency GetAmtTax(iTop& r, Currency amount) {
     return lawTrap("AltMinTaxCalcs.GetAmtTax", [&] {
-        const std::string_view schedule = r.FilingStatus() == 3 ? "Schedule Y-2" : "Most Filers";
-        return scheduleTax(CommonTaxCalcs::GetAmtRateFile(), schedule, amount);
+        const bool separately = law::statusOf(r.FilingStatus()) == law::Status::MarriedSeparately;
+        const std::string_view schedule = separately ? "Schedule Y-2" : "Most Filers";
+        return scheduleTax(CommonTaxCalcs::rateFilePath(law::yearRules(r).amtRateFile), schedule, amount);
     });
 }
 

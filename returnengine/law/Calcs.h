@@ -1,7 +1,9 @@
 #pragma once
-// The per-year entry points of the tax law, one module per year. Each is a thin
-// wrapper that runs the shared rule with the year's figures under the trap with
-// its own location ("Calcs2008.StdDed2008"). Every year 2001 to 2008 has:
+// The per-year entry points of 2001 to 2008 under their historical names; each
+// runs the family's entry point (EntryPoints.h) for its year, with the row of
+// the return's edition, under the trap with its own location
+// ("Calcs2008.StdDed2008"). The FICA functions take no return and use the
+// 2008 tables. Every year 2001 to 2008 has:
 //   StdDed<Y>, CalcExemptionDedGross<Y>, CalcExemptionDedPhaseOut<Y>,
 //   ItemDedPhaseOut<Y>, LimitIRADed4Spouse<Y>(spouse2), GetSchedDTax<Y>,
 //   CalcSETax<Y>(spouse), and a child credit (2002's is named CalcChildCr2001);

@@ -1,11 +1,15 @@
 #include "CommonTaxCalcs.h"
 
+#include "LawEditions.h"
 #include "LawTrap.h"
 
 #include "LibraryFolder.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 namespace osgrin::CommonTaxCalcs {
 
@@ -37,6 +41,26 @@ const std::string& GetRateFile(int year) {
 const std::string& GetAmtRateFile() {
     static const std::string path = tavrel::platform::libraryFolder().string() + "/indAmt2001.tbl";
     return path;
+}
+
+const std::string& rateFilePath(std::string_view fileName) {
+    // Every file a law row names, resolved once: a computation asks for them
+    // several times per return.
+    static const std::vector<std::pair<std::string_view, std::string>> known = [] {
+        std::vector<std::pair<std::string_view, std::string>> paths;
+        const std::string folder = tavrel::platform::libraryFolder().string() + "/";
+        for (const law::Edition* e : {&law::tables2008Edition(), &law::enactedEdition()})
+            for (const law::YearLaw& row : e->rows)
+                for (const std::string_view name : {row.rateFile, row.amtRateFile})
+                    if (std::none_of(paths.begin(), paths.end(), [&](const auto& p) { return p.first == name; }))
+                        paths.emplace_back(name, folder + std::string(name));
+        return paths;
+    }();
+    for (const auto& [name, path] : known)
+        if (name == fileName) return path;
+    thread_local std::string other;
+    other = tavrel::platform::libraryFolder().string() + "/" + std::string(fileName);
+    return other;
 }
 
 std::string_view GetRateTable(std::int32_t filingStatus) {

@@ -2,18 +2,19 @@
 
 #include "Adj2IncCalcs.h"
 #include "LawTrap.h"
-#include "YearRouting.h"
+#include "EntryPoints.h"
+#include "YearLaw.h"
 #include "iTop.h"
 
 namespace osgrin::ItemDedCalcs {
 namespace {
 
-// The year's function of a family, or 0 for a year before the law's first.
+// The year's function of a family, or 0 when no year's function serves the tax year.
 template <class Call>
 Currency byYear(iTop& r, law::Family family, Call call) {
-    const int year = law::routedYear(family, r.TaxYear());
+    const int year = law::routedYear(r, family);
     if (year == law::kNoFunction) return Currency();
-    return call(law::yearFunctions(year));
+    return call(year);
 }
 
 // What exceeds the given share of AGI, rounded; 0 when nothing does. A negative
@@ -57,7 +58,7 @@ Currency CalcMedDed(iTop& r) {
         // Self-employed health insurance already deducted as an adjustment is not medical here.
         const Currency insured = Adj2IncCalcs::CalcSEMedInsDed(r);
         const Currency medical = r.item().whole(ItemDed::MedPmts) - insured;
-        const Currency allowed = aboveFloor(medical, r.whole(iTop::AGI), 0.075);
+        const Currency allowed = aboveFloor(medical, r.whole(iTop::AGI), law::yearRules(r).medicalFloor);
         r.item().set(ItemDed::MedDed, allowed);
         return allowed;
     });
@@ -65,7 +66,8 @@ Currency CalcMedDed(iTop& r) {
 
 Currency CalcMiscItemDed(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcMiscItemDed", [&] {
-        const Currency allowed = aboveFloor(r.item().whole(ItemDed::MiscDedPmts), r.whole(iTop::AGI), 0.02);
+        const Currency allowed =
+            aboveFloor(r.item().whole(ItemDed::MiscDedPmts), r.whole(iTop::AGI), law::yearRules(r).miscellaneousFloor);
         r.item().set(ItemDed::MiscDed, allowed);
         return allowed;
     });
@@ -74,7 +76,7 @@ Currency CalcMiscItemDed(iTop& r) {
 Currency ItemDedPhaseOut(iTop& r) {
     return lawTrap("ItemDedCalcs.ItemDedPhaseOut", [&] {
         const Currency reduction =
-            byYear(r, law::Family::ItemDedPhaseOut, [&](const law::YearFunctions& f) { return f.ItemDedPhaseOut(r); });
+            byYear(r, law::Family::ItemDedPhaseOut, [&](int y) { return law::entry::ItemDedPhaseOut(r, y); });
         r.item().set(ItemDed::TotReduction, reduction);
         return reduction;
     });
@@ -83,7 +85,7 @@ Currency ItemDedPhaseOut(iTop& r) {
 Currency CalcStdDedSub(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcStdDedSub", [&] {
         const Currency standard =
-            byYear(r, law::Family::StdDed, [&](const law::YearFunctions& f) { return f.StdDed(r); });
+            byYear(r, law::Family::StdDed, [&](int y) { return law::entry::StdDed(r, y); });
         r.item().set(ItemDed::StdDed, standard);
         return standard;
     });
@@ -92,14 +94,14 @@ Currency CalcStdDedSub(iTop& r) {
 Currency CalcExemptionDedGross(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcExemptionDedGross", [&] {
         return byYear(r, law::Family::CalcExemptionDedGross,
-                      [&](const law::YearFunctions& f) { return f.CalcExemptionDedGross(r); });
+                      [&](int y) { return law::entry::CalcExemptionDedGross(r, y); });
     });
 }
 
 Currency CalcExemptionDedPhaseOut(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcExemptionDedPhaseOut", [&] {
         return byYear(r, law::Family::CalcExemptionDedPhaseOut,
-                      [&](const law::YearFunctions& f) { return f.CalcExemptionDedPhaseOut(r); });
+                      [&](int y) { return law::entry::CalcExemptionDedPhaseOut(r, y); });
     });
 }
 

@@ -2,8 +2,7 @@
 
 #include "LawTrap.h"
 #include "NumericText.h"
-#include "YearLaw.h"
-#include "YearRouting.h"
+#include "EntryPoints.h"
 #include "YearRules.h"
 #include "iTop.h"
 
@@ -13,11 +12,11 @@ namespace {
 // Years before 2003 have no FICA rule; they show this figure.
 constexpr Currency kNoFicaRule = tavrel::usd(1000000);
 
-// The FICA on wages already known as money.
-Currency ficaFor(Currency wages, int year) {
-    const int ruleYear = law::routedYear(law::Family::CalcFica, year);
-    if (ruleYear == law::kNoFunction) return kNoFicaRule;
-    return lawTrap("OtherTaxesCalc.CalcFica", [&] { return law::rules::fica(wages, law::yearLaw(ruleYear)); });
+// The FICA on wages already known as money, under the return's law.
+Currency ficaFor(const iTop& r, Currency wages) {
+    const law::YearLaw* row = law::rowFor(r, law::Family::CalcFica);
+    if (!row) return kNoFicaRule;
+    return lawTrap("OtherTaxesCalc.CalcFica", [&] { return law::rules::fica(wages, *row); });
 }
 
 }  // namespace
@@ -33,29 +32,30 @@ Currency CalcOtherTaxes(iTop& r) {
         // Written for every status, so a spouse-2 tax left by an earlier computation
         // under another status is never carried into the deduction.
         other.set(iOtherTaxes::SETaxSp2, se2);
-        const int year = r.TaxYear();
         const iInc& inc = r.inc();
         // The wages travel as the properties' whole-dollar amounts.
-        other.set(iOtherTaxes::FicaSp1, ficaFor(inc.whole(iInc::WageSp1), year));
-        other.set(iOtherTaxes::FicaSp2, ficaFor(inc.whole(iInc::WageSp2), year));
+        other.set(iOtherTaxes::FicaSp1, ficaFor(r, inc.whole(iInc::WageSp1)));
+        other.set(iOtherTaxes::FicaSp2, ficaFor(r, inc.whole(iInc::WageSp2)));
         return se1 + se2 + entered;
     });
 }
 
 Currency CalcSETax(iTop& r, int spouse) {
     return lawTrap("OtherTaxesCalc.CalcSETax", [&] {
-        const int year = law::routedYear(law::Family::CalcSETax, r.TaxYear());
+        const int year = law::routedYear(r, law::Family::CalcSETax);
         if (year == law::kNoFunction) return Currency();
-        return law::yearFunctions(year).CalcSETax(r, spouse);
+        return law::entry::CalcSETax(r, year, spouse);
     });
 }
 
 std::string CalcFica(std::string_view wages, std::int16_t year) {
     return lawTrap("OtherTaxesCalc.CalcFica", [&] {
         const std::string_view text = tavrel::isNumeric(wages) ? wages : std::string_view("0");
-        const int ruleYear = law::routedYear(law::Family::CalcFica, year);
+        // No return to say otherwise: the 2008 tables.
+        const law::Edition& tables = law::tables2008Edition();
+        const int ruleYear = law::routedYear(tables, law::Family::CalcFica, year);
         if (ruleYear == law::kNoFunction) return kNoFicaRule.toExactText();
-        return law::yearFunctions(ruleYear).CalcFica(text).toExactText();
+        return law::entry::CalcFica(tables.id, text, ruleYear).toExactText();
     });
 }
 

@@ -1,7 +1,7 @@
 #include "TaxCrCalcs.h"
 
 #include "LawTrap.h"
-#include "YearRouting.h"
+#include "EntryPoints.h"
 #include "iTop.h"
 
 namespace osgrin::TaxCrCalcs {
@@ -18,9 +18,9 @@ Currency CalcTaxCr(iTop& r) {
 
 Currency CalcChildCr(iTop& r) {
     return lawTrap("TaxCrCalcs.CalcChildCr", [&] {
-        const int year = law::routedYear(law::Family::CalcChildCr, r.TaxYear());
+        const int year = law::routedYear(r, law::Family::CalcChildCr);
         if (year == law::kNoFunction) return Currency();
-        return law::yearFunctions(year).CalcChildCr(r);
+        return law::entry::CalcChildCr(r, year);
     });
 }
 

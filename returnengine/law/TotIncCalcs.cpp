@@ -1,6 +1,7 @@
 #include "TotIncCalcs.h"
 
 #include "CommonTaxCalcs.h"
+#include "EntryPoints.h"
 #include "LawTrap.h"
 #include "YearRules.h"
 #include "iTop.h"
@@ -37,7 +38,9 @@ Currency CalcCapGains(iTop& r) {
         const Currency netLT = inc.whole(iInc::LTCG) + gain1231 - inc.whole(iInc::LTCLCarryOver);
         inc.set(iInc::NetLTCG, netLT);
         const Currency net = netST + netLT;
-        const Currency dividends = inc.whole(iInc::Dividends);
+        // Dividends take the gain rates only in the years the law gives them those.
+        const Currency dividends =
+            law::yearRules(r).dividendsAtGainRates ? inc.whole(iInc::Dividends) : Currency();
         Currency adjusted = dividends;
         if (netLT >= Currency()) {
             if (netST > Currency()) adjusted = netLT + dividends;
@@ -58,7 +61,11 @@ void CalcCapLossCarryforward(iTop& r) {
         const Currency total = netLT + netST;
         Currency stCarry, ltCarry;
         const Currency loss = inc.whole(iInc::CapGains);
-        const Currency base = r.whole(iTop::TaxInc) + r.whole(iTop::ExemptionDed);
+        // Taxable income before exemptions, as the carryover worksheet starts
+        // from it (below zero too, also where taxable income stops at zero).
+        const Currency base = law::yearRules(r).taxableIncomeFloorAtZero
+                                  ? r.whole(iTop::AGI) - r.whole(iTop::ItemOrStdDed)
+                                  : r.whole(iTop::TaxInc) + r.whole(iTop::ExemptionDed);
         auto abs = [](Currency c) { return c < Currency() ? -c : c; };
         const bool nothingCarries =
             total >= Currency() || loss >= Currency() || (base >= Currency() && abs(loss) >= abs(total));

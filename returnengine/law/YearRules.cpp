@@ -1,9 +1,8 @@
 #include "YearRules.h"
 
+#include "IraRecompute.h"
 #include "ItemDedCalcs.h"
-#include "LawTrap.h"
-#include "RateTax.h"
-#include "TopComputations.h"
+#include "LawConstants.h"
 #include "iTop.h"
 
 namespace osgrin::law::rules {
@@ -14,82 +13,30 @@ using CommonTaxCalcs::SubtractNotZero;
 Currency minOf(Currency a, Currency b) { return tavrel::minMax(a, b, false); }
 Currency maxOf(Currency a, Currency b) { return tavrel::minMax(a, b, true); }
 
-bool inStatusRange(std::int32_t s) { return s >= 1 && s <= 5; }
+Status statusOf(const iTop& r) { return law::statusOf(r.FilingStatus()); }
 
-Currency byStatus(const ByStatus& table, std::int32_t s) { return inStatusRange(s) ? table[static_cast<std::size_t>(s)] : Currency(); }
-
-// Puts the IRA contributions back after the recomputation without them, also
-// when that recomputation fails.
-class ContributionsWithheld {
-public:
-    explicit ContributionsWithheld(iTop& r) : adj_(r.adj()), editing_(adj_.isEditing()) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            texts_[i] = adj_.text(kLines[i]);
-            exact_[i] = adj_.get(kLines[i]);
-        }
-        // In an edit the public setters take the zeros, exactly as a user's entry
-        // would; outside one they would be ignored and the recomputation would
-        // never end, so the values are stored directly.
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (editing_) adj_.let(kLines[i], "0");
-            else adj_.store(kLines[i], Currency());
-        }
-    }
-    ContributionsWithheld(const ContributionsWithheld&) = delete;
-    ContributionsWithheld& operator=(const ContributionsWithheld&) = delete;
-    ~ContributionsWithheld() {
-        if (editing_) {
-            // Back through the setters as text, as the values were saved.
-            try {
-                adj_.let(kLines[0], texts_[0]);
-                adj_.let(kLines[1], texts_[1]);
-                adj_.setFromText(kLines[2], texts_[2]);
-                adj_.setFromText(kLines[3], texts_[3]);
-            } catch (...) {
-                restoreExact();
-            }
-        } else {
-            restoreExact();
-        }
-    }
-
-private:
-    void restoreExact() {
-        for (std::size_t i = 0; i < 4; ++i) adj_.store(kLines[i], exact_[i]);
-    }
-    static constexpr std::size_t kLines[4] = {Adj2Inc::IRAContribSP1, Adj2Inc::IRAContribSP2, Adj2Inc::IRADedSp1,
-                                              Adj2Inc::IRADedSp2};
-    Adj2Inc& adj_;
-    bool editing_;
-    std::string texts_[4];
-    Currency exact_[4];
-};
-
-// Total adjustments of the whole return recomputed with both IRA contributions at 0.
-Currency adjustmentsWithoutContributions(iTop& r) {
-    // The recomputation sees zero contributions, so it cannot come back here; the
-    // depth check keeps any future path from recursing without end.
-    if (r.recomputeDepth() > 0) throw tavrel::TaxError::standard(tavrel::err::OutOfStack, std::string(kProjectName));
-    ContributionsWithheld withheld(r);
-    ++r.recomputeDepth();
-    try {
-        r.Calculate();
-    } catch (...) {
-        --r.recomputeDepth();
-        throw;
-    }
-    --r.recomputeDepth();
-    return r.whole(iTop::Adj2Inc);
+// A dependent filer's earned income: wages and self-employment income, less
+// the deduction for half of the self-employment tax.
+Currency earnedIncome(const iTop& r) {
+    const iInc& inc = r.inc();
+    return inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2) + inc.whole(iInc::SEIncSp1) +
+           inc.whole(iInc::SEIncSp2) - r.adj().whole(Adj2Inc::SETaxDed);
 }
 
 }  // namespace
 
 Currency stdDed(const iTop& r, const YearLaw& law) {
-    const std::int32_t s = r.FilingStatus();
+    const Status s = statusOf(r);
     std::int64_t boxes = int(r.IsSp1Blind()) + int(r.IsSp1Over65());
-    if (s == 2) boxes += int(r.IsSp2Over65()) + int(r.IsSp2Blind());
-    const Currency perBox = (s == 1 || s == 4) ? law.perBoxSingleOrHead : law.perBoxOthers;
-    return (byStatus(law.stdDedBase, s) + perBox.timesWhole(boxes)).roundDollarsEven();
+    if (s == Status::Joint) boxes += int(r.IsSp2Over65()) + int(r.IsSp2Blind());
+    const Currency perBox = isUnmarried(s) ? law.perBoxSingleOrHead : law.perBoxOthers;
+    Currency basic = byStatus(law.stdDedBase, s);
+    if (law.dependentStdDed.applies && r.IsDependent()) {
+        const Currency limited =
+            maxOf(law.dependentStdDed.minimum, earnedIncome(r) + law.dependentStdDed.earnedIncomeAddOn);
+        basic = minOf(basic, limited);
+    }
+    return (basic + perBox.timesWhole(boxes)).roundDollarsEven();
 }
 
 Currency exemptionDedGross(const iTop& r, const YearLaw& law) {
@@ -109,177 +56,150 @@ Currency exemptionPhaseOutSteps(Currency excess, Currency stepSize) {
 Currency exemptionDedPhaseOut(iTop& r, const YearLaw& law) {
     const Currency agi = r.whole(iTop::AGI);
     ItemDedCalcs::CalcExemptionDedGross(r);  // called once here; its result is not used
-    const std::int32_t s = r.FilingStatus();
-    const Currency threshold = byStatus(law.exemptionThreshold, s);
+    const Status s = statusOf(r);
+    const Currency start = byStatus(law.exemptionPhaseOutStart, s);
     Currency reduction;
-    if (agi > threshold) {
+    if (agi > start) {
         const Currency gross = ItemDedCalcs::CalcExemptionDedGross(r);
-        const Currency steps = exemptionPhaseOutSteps(agi - threshold, usd(s == 3 ? 1250 : 2500));
-        const double percentage = steps.toDouble() * 0.02;
-        reduction = minOf(gross.times(percentage), gross);
+        const Currency step =
+            s == Status::MarriedSeparately ? kExemptionPhaseOutStepMarriedSeparately : kExemptionPhaseOutStep;
+        const Currency steps = exemptionPhaseOutSteps(agi - start, step);
+        reduction = minOf(gross.times(steps.toDouble() * kExemptionPhaseOutRatePerStep), gross);
     }
-    if (law.exemptionReductionDivisor != 1.0) reduction = reduction.dividedBy(law.exemptionReductionDivisor);
-    return reduction.roundDollarsEven();
+    return law.exemptionReductionShare.of(reduction).roundDollarsEven();
 }
 
 Currency itemDedPhaseOut(iTop& r, const YearLaw& law) {
     ItemDed& item = r.item();
-    const Currency limit80 = (item.whole(ItemDed::TotGross) - item.whole(ItemDed::MedDed)).times(0.80).roundDollarsEven();
-    const Currency threshold = r.FilingStatus() == 3 ? law.itemThresholdMarSep : law.itemThresholdOthers;
+    Currency limited = item.whole(ItemDed::TotGross) - item.whole(ItemDed::MedDed);
+    if (law.limitationBase == LimitationBase::AllButMedicalInterestCasualty)
+        limited -= item.whole(ItemDed::InvIntDed) + item.whole(ItemDed::CasualtyDed);
+    const Currency limit80 = limited.times(kItemizedLimitationCap).roundDollarsEven();
+    const Currency start = statusOf(r) == Status::MarriedSeparately ? law.itemLimitationStartMarSep
+                                                                     : law.itemLimitationStartOthers;
     const Currency agi = r.whole(iTop::AGI);
     Currency reduction;
-    if (agi > threshold) {
-        reduction = minOf((agi - threshold).times(0.03).roundDollarsEven(), limit80);
-        if (law.itemReductionTwoThirds) {
-            const double d = reduction.toDouble();
-            reduction = Currency::fromDouble4(d - d / 3.0);
-        }
+    if (agi > start) {
+        reduction = minOf((agi - start).times(kItemizedLimitationRate).roundDollarsEven(), limit80);
+        reduction = law.itemReductionShare.of(reduction);
     }
     item.set(ItemDed::TotReduction, reduction);
     return reduction.roundDollarsEven();
 }
 
-Currency iraLimitInBand(Currency gap) {
-    Currency limit = gap.times(0.20);
+Currency iraLimitInBand(Currency product) {
+    Currency limit = product;
     const std::int64_t cents = limit.timesWhole(100).wholeDollarsEven();  // the amount in whole cents
-    if (cents % 1000 != 0) limit = usd((cents / 1000 + 1) * 10);
-    return maxOf(limit, usd(200));
-}
-
-Currency limitIRADed4Spouse(iTop& r, const YearLaw& law, bool spouse2) {
-    const Adj2Inc& adj = r.adj();
-    const std::int32_t s = r.FilingStatus();
-    const bool covered = spouse2 ? adj.IsSp2InRetPlan() : adj.IsSp1InRetPlan();
-    Currency bandEnd;
-    if (s == 2 || s == 5) bandEnd = covered ? law.iraBandEndJointCovered : law.iraBandEndJointNotCovered;
-    else if (s == 1 || s == 3 || s == 4) bandEnd = law.iraBandEndOthers;
-
-    const Currency totalIncome = r.whole(iTop::TotalInc);
-    const Currency modifiedIncome = totalIncome - adjustmentsWithoutContributions(r);
-
-    Currency limit;
-    if (modifiedIncome < bandEnd) {
-        const Currency gap = bandEnd - modifiedIncome;
-        limit = gap >= law.iraBandWidth ? law.iraMaximum : iraLimitInBand(gap);
-    }
-    const Currency contribution = adj.whole(spouse2 ? Adj2Inc::IRAContribSP2 : Adj2Inc::IRAContribSP1);
-    return minOf(limit, contribution).roundDollarsEven();
+    const std::int64_t stepCents = kIraRoundingStep.wholeDollarsEven() * 100;
+    if (cents % stepCents != 0) limit = kIraRoundingStep.timesWhole(cents / stepCents + 1);
+    return maxOf(limit, kIraMinimumInBand);
 }
 
 namespace {
 
-// 2003 and later: the low rate up to the 15% bracket top, 15% above it.
-Currency schedDTaxTwoRate(iTop& r, const YearLaw& law) {
-    const int year = r.TaxYear();  // not clamped: a 2009 return reads the 2009 rate file
-    const Currency taxInc = r.whole(iTop::TaxInc);
-    const Currency adjNetCG = r.inc().whole(iInc::AdjNetCG);
-    ScheduleTax schedule(CommonTaxCalcs::GetRateFile(year), CommonTaxCalcs::GetRateTable(r.FilingStatus()));
-    const Currency ordinary = SubtractNotZero(adjNetCG, taxInc);
-    const Currency top = byStatus(law.cgBracketTop, r.FilingStatus());
-    const Currency taxOrdinary = schedule.taxOn(ordinary);
-    const Currency room = SubtractNotZero(ordinary, minOf(top, taxInc));
-    const Currency low = minOf(room, adjNetCG);
-    const Currency taxLow = low.times(law.cgLowRate).roundDollarsEven();
-    r.inc().set(iInc::Sec_1_h_1_B_Amount, low);
-    const Currency taxHigh = (adjNetCG - low).times(0.15).roundDollarsEven();
-    return taxOrdinary + taxLow + taxHigh;
+// The year's maximum for a spouse: the catch-up is added for one 65 or older
+// (the only age the return records; anyone that old is past the catch-up age).
+Currency iraMaximum(const iTop& r, const YearLaw& law, bool spouse2) {
+    const bool older = spouse2 ? r.IsSp2Over65() : r.IsSp1Over65();
+    return older ? law.ira.maximum + law.ira.catchUp : law.ira.maximum;
 }
 
-// The regular tax on another amount than TaxInc: TaxInc is set for the call and put back.
-Currency regularTaxOn(iTop& r, Currency amount) {
-    const std::string saved = r.text(iTop::TaxInc);
-    r.set(iTop::TaxInc, amount);
-    Currency tax;
-    try {
-        tax = TopComputations::GetIncTax(r);
-    } catch (...) {
-        r.setFromText(iTop::TaxInc, saved);
-        throw;
+// The phase-out band of a covered return's spouse; an unknown status has none.
+IraBand iraBand(const iTop& r, const YearLaw& law, bool spouse2) {
+    const Adj2Inc& adj = r.adj();
+    switch (statusOf(r)) {
+    case Status::Joint:
+    case Status::Widow: {
+        const bool covered = spouse2 ? adj.IsSp2InRetPlan() : adj.IsSp1InRetPlan();
+        return covered ? law.ira.jointCovered : law.ira.jointSpouseCovered;
     }
-    r.setFromText(iTop::TaxInc, saved);
-    return tax;
-}
-
-// 2001 and 2002: the older worksheet with the 10% and 20% slices (and, in 2002,
-// the 25% and 28% slices, whose gain groups the return has no input for).
-Currency schedDTaxMultiRate(iTop& r, const YearLaw& law) {
-    const bool is2002 = law.cgWorksheet == CapGainWorksheet::MultiRate2002;
-    const iInc& inc = r.inc();
-    Currency gain = minOf(inc.whole(iInc::NetLTCG), inc.whole(iInc::CapGains));
-    if (is2002 ? gain < Currency() : gain < Currency::fromScaled(100)) gain = Currency();
-    const Currency taxInc = r.whole(iTop::TaxInc);
-    const Currency ordinary = SubtractNotZero(gain, taxInc);
-    const Currency taxOrdinary = regularTaxOn(r, ordinary);
-    const Currency capped = minOf(taxInc, byStatus(law.cgBracketTop, r.FilingStatus()));
-    const Currency slice10 = maxOf(capped - ordinary, Currency());
-    const Currency slice20 = maxOf(minOf(taxInc, gain) - slice10, Currency());
-    Currency sum = taxOrdinary + slice10.times(0.10) + slice20.times(0.20);
-    if (!is2002) return minOf(sum, r.whole(iTop::IncTax)).roundDollarsEven();
-    const Currency slice28 = maxOf(taxInc - ordinary - slice10 - slice20, Currency());
-    sum += slice28.times(0.28);
-    return minOf(sum.roundDollarsEven(), regularTaxOn(r, taxInc));
+    case Status::Single:
+    case Status::HeadOfHousehold: return law.ira.singleOrHead;
+    case Status::MarriedSeparately: return law.ira.marriedSeparately;
+    case Status::Unknown: break;
+    }
+    return {Currency(), law.ira.singleOrHead.width};
 }
 
 }  // namespace
 
-Currency schedDTax(iTop& r, const YearLaw& law) {
-    return law.cgWorksheet == CapGainWorksheet::TwoRate ? schedDTaxTwoRate(r, law) : schedDTaxMultiRate(r, law);
+Currency limitIRADed4Spouse(iTop& r, const YearLaw& law, bool spouse2) {
+    const IraBand band = iraBand(r, law, spouse2);
+    const Currency maximum = iraMaximum(r, law, spouse2);
+    const Currency modifiedIncome = r.whole(iTop::TotalInc) - adjustmentsWithoutContributions(r);
+
+    Currency limit;
+    if (modifiedIncome < band.end) {
+        const Currency gap = band.end - modifiedIncome;
+        if (gap >= band.width) {
+            limit = maximum;
+        } else {
+            const Currency product = law.ira.inBand == IraInBand::TwentyPercent
+                                         ? gap.times(0.20)
+                                         : Currency::fromDouble4(maximum.toDouble() * gap.toDouble() / band.width.toDouble());
+            limit = iraLimitInBand(product);
+        }
+    }
+    const Currency contribution = r.adj().whole(spouse2 ? Adj2Inc::IRAContribSP2 : Adj2Inc::IRAContribSP1);
+    return minOf(limit, contribution).roundDollarsEven();
+}
+
+Currency iraDeductionNotCovered(const iTop& r, const YearLaw& law, bool spouse2, Currency contribution) {
+    return law.ira.capsContribution ? minOf(contribution, iraMaximum(r, law, spouse2)) : contribution;
 }
 
 Currency amtExemption(const iTop& r, const YearLaw& law, AmtWorkRecord& record) {
-    Currency threshold = usd(-200000), base = usd(-200000);
-    switch (r.FilingStatus()) {
-    case 2:
-    case 5: threshold = law.amtThresholdJoint; base = law.amtBaseJoint; break;
-    case 3: threshold = law.amtThresholdMarSep; base = law.amtBaseMarSep; break;
-    case 1:
-    case 4: threshold = law.amtThresholdSingle; base = law.amtBaseSingle; break;
-    default: break;
-    }
+    const Status s = statusOf(r);
+    const Currency start = byStatus(law.amtPhaseOutStart, s);
+    const Currency base = byStatus(law.amtExemption, s);
     Currency exemption = base;
-    if (record.TaxInc >= threshold) {
-        const Currency reduction = (record.TaxInc - threshold).times(0.25).roundDollarsEven();
+    if (record.TaxInc >= start) {
+        const Currency reduction = (record.TaxInc - start).times(kAmtExemptionPhaseOutRate).roundDollarsEven();
         exemption = SubtractNotZero(reduction, base);
     }
     record.Exemption = exemption.roundDollarsEven();
     return record.Exemption;
 }
 
-Currency amtCapGainTax(const iTop& r, AmtWorkRecord& record) {
-    const iInc& inc = r.inc();
-    const Currency low = minOf(inc.whole(iInc::Sec_1_h_1_B_Amount), record.TaxIncPostExemption);
-    const Currency rest = SubtractNotZero(low, inc.whole(iInc::AdjNetCG));
-    return low.times(0.05).roundDollarsEven() + rest.times(0.15).roundDollarsEven();
+Currency amtMarriedSeparatelyAddition(const iTop& r, const YearLaw& law, Currency amtIncome) {
+    const Status s = statusOf(r);
+    if (!law.amtMarriedSeparatelyAddition || s != Status::MarriedSeparately) return Currency();
+    const Currency exemption = byStatus(law.amtExemption, s);
+    // The exemption is gone 4 exemptions (at 25%) above the start of its phase-out.
+    const Currency exemptionGone = byStatus(law.amtPhaseOutStart, s) + exemption.timesWhole(4);
+    const Currency beyond = SubtractNotZero(exemptionGone, amtIncome);
+    return minOf(beyond.times(kAmtExemptionPhaseOutRate).roundDollarsEven(), exemption);
 }
 
 Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase) {
-    if (net < usd(400)) return Currency();
+    if (net < kSelfEmploymentFloor) return Currency();
     const Currency remainingBase = SubtractNotZero(wages, wageBase);
-    const Currency socialSecurity = remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(0.124);
-    return (socialSecurity + net.times(0.029)).roundDollarsEven();
+    const Currency socialSecurity =
+        remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(kSocialSecurityRate);
+    return (socialSecurity + net.times(kMedicareRate)).roundDollarsEven();
 }
 
 Currency seTax(const iTop& r, const YearLaw& law, int spouse) {
     const iInc& inc = r.inc();
     const Currency se = inc.whole(spouse == 0 ? iInc::SEIncSp1 : iInc::SEIncSp2);
-    const Currency net = se > Currency() ? se.times(0.9235) : se;
+    const Currency net = se > Currency() ? se.times(kNetEarningsFactor) : se;
     return seTaxOnNetEarnings(net, inc.whole(spouse == 0 ? iInc::WageSp1 : iInc::WageSp2), law.wageBase);
 }
 
 std::int64_t childCreditSteps(Currency excess) {
     // 64-bit steps: no AGI that money can hold overflows the count.
     const std::int64_t dollars = excess.wholeDollarsEven();
-    return dollars / 1000 + (dollars % 1000 != 0 ? 1 : 0);
+    return dollars / kChildCreditStep + (dollars % kChildCreditStep != 0 ? 1 : 0);
 }
 
 Currency childCredit(const iTop& r, const YearLaw& law) {
     const Currency maximum = law.childCreditPerChild.timesWhole(r.cr().NumOfChildCrChildren());
-    const std::int32_t s = r.FilingStatus();
-    const Currency threshold = usd(s == 2 ? 110000 : s == 3 ? 55000 : 75000);
+    const Currency start = byStatus(law.childCreditPhaseOutStart, statusOf(r));
     const Currency agi = r.whole(iTop::AGI);
     Currency reduction;
-    if (agi > threshold)
-        reduction = Currency::fromDouble4(static_cast<double>(childCreditSteps(agi - threshold)) * 1000.0 * 0.05);
+    if (agi > start)
+        reduction = Currency::fromDouble4(static_cast<double>(childCreditSteps(agi - start)) * kChildCreditStep *
+                                          (kChildCreditCutPerStep / kChildCreditStep));
     Currency credit;
     if (reduction < maximum) credit = minOf(maximum - reduction, r.whole(iTop::IncTax));
     return credit.roundDollarsEven();
@@ -287,12 +207,19 @@ Currency childCredit(const iTop& r, const YearLaw& law) {
 
 Currency fica(Currency wages, const YearLaw& law) {
     const Currency capped = minOf(wages, law.wageBase);
-    return (capped.times(0.124 / 2) + wages.times(0.029 / 2)).roundDollarsEven();
+    return (capped.times(kSocialSecurityRate * kEmployeeShare) + wages.times(kMedicareRate * kEmployeeShare))
+        .roundDollarsEven();
+}
+
+Currency seHealthInsuranceDeduction(const iTop& r, const YearLaw& law) {
+    return r.adj().whole(Adj2Inc::SEMedInsPmts).times(law.seHealthInsuranceShare).roundDollarsEven();
 }
 
 Currency limitCapitalLoss(Currency net, std::int32_t filingStatus) {
-    if (net < Currency::fromScaled(-100)) {
-        const Currency limit = usd(filingStatus == 3 ? -1500 : -3000);
+    if (net < -kCent) {
+        const Currency limit = law::statusOf(filingStatus) == Status::MarriedSeparately
+                                   ? -kCapitalLossLimitMarriedSeparately
+                                   : -kCapitalLossLimit;
         if (net < limit) return limit;
     }
     return net;

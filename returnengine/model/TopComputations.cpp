@@ -5,61 +5,97 @@
 #include "../law/Adj2IncCalcs.h"
 #include "../law/AltMinTaxCalcs.h"
 #include "../law/CommonTaxCalcs.h"
+#include "../law/EntryPoints.h"
 #include "../law/ItemDedCalcs.h"
+#include "../law/LawConstants.h"
 #include "../law/LawTrap.h"
 #include "../law/OtherTaxesCalc.h"
 #include "../law/RateTax.h"
 #include "../law/TaxCrCalcs.h"
 #include "../law/TotIncCalcs.h"
-#include "../law/YearRouting.h"
 
 namespace osgrin::TopComputations {
+namespace {
+
+// The regular tax and the tentative minimum tax of one choice of deduction.
+struct TaxesOfChoice {
+    Currency regular;
+    Currency tentative;
+    Currency combined;
+};
+
+// Steps 4 to 12 for one choice of deduction: taxable income, the carryforwards,
+// the regular tax (with the gain rates where lower), the minimum tax and the
+// combined tax. Every line they write is written again by another choice.
+TaxesOfChoice taxesWith(iTop& r, bool itemizes, Currency itemized, Currency standard, Currency agi,
+                        bool floorAtZero) {
+    ItemDed& item = r.item();
+    iAMT& amt = r.amt();
+    item.setItemizing(itemizes);
+    const Currency deduction = itemizes ? itemized : standard;
+    r.set(iTop::ItemOrStdDed, deduction);
+    // Exemptions (read back in whole dollars) and taxable income.
+    const Currency exemptions = item.whole(ItemDed::ExemptionDedNet);
+    r.set(iTop::ExemptionDed, exemptions);
+    const Currency taxable = agi - deduction - exemptions;
+    r.set(iTop::TaxInc, floorAtZero && taxable < Currency() ? Currency() : taxable);
+    // Carryforwards, once taxable income is known.
+    TotIncCalcs::CalcCapLossCarryforward(r);
+    // Ordinary-rate tax, capital-gain-rate tax, and the regular tax.
+    const Currency ordinaryTax = GetIncTax(r);
+    r.set(iTop::IncTax, ordinaryTax);
+    const std::optional<Currency> capGainTax = GetSchedDTaxIfAny(r);
+    // Without a capital-gain computation for the year the ordinary tax stands.
+    const bool useCapGainRates = r.inc().whole(iInc::AdjNetCG) > Currency() && capGainTax && ordinaryTax > *capGainTax;
+    TaxesOfChoice t;
+    t.regular = useCapGainRates ? *capGainTax : ordinaryTax;
+    r.set(iTop::IncTax, t.regular);
+    // Tentative minimum tax and the combined tax.
+    t.tentative = AltMinTaxCalcs::CalcAMT(r);
+    amt.set(iAMT::TentativeAMT, t.tentative);
+    if (t.regular > t.tentative) {
+        t.combined = t.regular;
+        amt.set(iAMT::AMT, Currency());
+    } else if (t.tentative > Currency()) {
+        t.combined = t.tentative;
+        amt.set(iAMT::AMT, t.tentative - t.regular);
+    } else {
+        amt.set(iAMT::AMT, Currency());
+    }
+    r.set(iTop::RegAndAmtTax, t.combined);
+    return t;
+}
+
+}  // namespace
 
 void TopTaxCalc(iTop& r) {
     tavrel::guarded("TopComputations.TopTaxCalc", [&] {
-        ItemDed& item = r.item();
-        iAMT& amt = r.amt();
+        const law::YearLaw& law = law::yearRules(r);
         // 1-2. Total income and adjusted gross income.
         const Currency totalIncome = TotIncCalcs::CalcTotInc(r);
         const Currency agi = totalIncome - Adj2IncCalcs::Adj2IncCalc(r);
         r.set(iTop::AGI, agi);
-        // 3-4. The larger deduction; a tie takes the standard deduction.
+        // 3. Both deductions (these also compute the exemptions).
         const Currency itemized = ItemDedCalcs::ItemDedCalc(r);
         const Currency standard = ItemDedCalcs::CalcStdDedSub(r);
-        const bool itemizes = itemized > standard;
-        item.setItemizing(itemizes);
-        const Currency deduction = itemizes ? itemized : standard;
-        r.set(iTop::ItemOrStdDed, deduction);
-        // 5-6. Exemptions (read back in whole dollars) and taxable income, not floored.
-        const Currency exemptions = item.whole(ItemDed::ExemptionDedNet);
-        r.set(iTop::ExemptionDed, exemptions);
-        r.set(iTop::TaxInc, agi - deduction - exemptions);
-        // 7. Carryforwards, once taxable income is known.
-        TotIncCalcs::CalcCapLossCarryforward(r);
-        // 8-10. Ordinary-rate tax, capital-gain-rate tax, and the regular tax.
-        const Currency ordinaryTax = GetIncTax(r);
-        r.set(iTop::IncTax, ordinaryTax);
-        const std::optional<Currency> capGainTax = GetSchedDTaxIfAny(r);
-        // Without a capital-gain computation for the year the ordinary tax stands.
-        const bool useCapGainRates =
-            r.inc().whole(iInc::AdjNetCG) > Currency() && capGainTax && ordinaryTax > *capGainTax;
-        const Currency regularTax = useCapGainRates ? *capGainTax : ordinaryTax;
-        r.set(iTop::IncTax, regularTax);
-        // 11-12. Tentative minimum tax and the combined tax.
-        const Currency tentative = AltMinTaxCalcs::CalcAMT(r);
-        amt.set(iAMT::TentativeAMT, tentative);
-        Currency combined;
-        if (regularTax > tentative) {
-            combined = regularTax;
-            amt.set(iAMT::AMT, Currency());
-        } else if (tentative > Currency()) {
-            combined = tentative;
-            amt.set(iAMT::AMT, tentative - regularTax);
+        // 4-12. The deduction, taxable income, the regular tax and the minimum tax.
+        const bool floor = law.taxableIncomeFloorAtZero;
+        if (law.deductionChoice == law::DeductionChoice::Larger) {
+            // The larger deduction; a tie takes the standard deduction.
+            taxesWith(r, itemized > standard, itemized, standard, agi, floor);
         } else {
-            amt.set(iAMT::AMT, Currency());
+            // Itemize only when that lowers the regular tax + AMT; on a tie the
+            // standard deduction. Itemizing less than the standard deduction raises
+            // the regular tax, so it can only help a return whose minimum tax is
+            // above its regular tax with the standard deduction.
+            const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
+            if (itemized > standard || withStandard.tentative > withStandard.regular) {
+                const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
+                if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, itemized, standard, agi, floor);
+            }
         }
-        r.set(iTop::RegAndAmtTax, combined);
         // 13-16. Other taxes, credits, total tax and the balance due (negative: a refund).
+        const Currency combined = r.get(iTop::RegAndAmtTax);
         const Currency otherTaxes = OtherTaxesCalc::CalcOtherTaxes(r);
         r.set(iTop::OtherTax, otherTaxes);
         const Currency credits = TaxCrCalcs::CalcTaxCr(r);
@@ -71,22 +107,25 @@ void TopTaxCalc(iTop& r) {
 
 Currency GetIncTax(iTop& r) {
     return tavrel::guarded("TopComputations.GetIncTax", [&] {
-        int year = r.TaxYear();
-        year = year < 2001 ? 2001 : year > 2008 ? 2008 : year;
-        return scheduleTax(CommonTaxCalcs::GetRateFile(year), CommonTaxCalcs::GetRateTable(r.FilingStatus()),
+        const law::YearLaw* row = law::rowFor(r, law::Family::GetIncTax);
+        return scheduleTax(CommonTaxCalcs::rateFilePath(row->rateFile), CommonTaxCalcs::GetRateTable(r.FilingStatus()),
                            r.whole(iTop::TaxInc));
     });
 }
 
 std::optional<Currency> GetSchedDTaxIfAny(iTop& r) {
     return lawTrap("TopComputations.GetSchedDTax", [&]() -> std::optional<Currency> {
-        const int year = r.TaxYear();
-        const Currency cent = Currency::fromScaled(100);
-        // 2001 and 2002 apply to capital gains; later years to the adjusted net capital gain.
-        const bool applies = year < 2003 ? r.inc().whole(iInc::CapGains) > cent : r.inc().whole(iInc::AdjNetCG) > cent;
-        const int routed = law::routedYear(law::Family::GetSchedDTax, year);
-        if (!applies || routed == law::kNoFunction) return std::nullopt;
-        return law::yearFunctions(routed).GetSchedDTax(r);
+        const int year = law::routedYear(r, law::Family::GetSchedDTax);
+        if (year == law::kNoFunction) return std::nullopt;
+        const law::CapGainWorksheet worksheet = law::lawOf(r).row(year).cgWorksheet;
+        // The older worksheets apply to capital gains; the later ones to the
+        // adjusted net capital gain.
+        const bool older =
+            worksheet == law::CapGainWorksheet::MultiRate2001 || worksheet == law::CapGainWorksheet::MultiRate2002;
+        const iInc& inc = r.inc();
+        const bool applies = (older ? inc.whole(iInc::CapGains) : inc.whole(iInc::AdjNetCG)) > law::kCent;
+        if (!applies) return std::nullopt;
+        return law::entry::GetSchedDTax(r, year);
     });
 }
 

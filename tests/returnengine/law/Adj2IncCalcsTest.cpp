@@ -30,7 +30,7 @@ class IraLimitInBand : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(IraLimitInBand, Limit) {
     const BandCase& c = GetParam();
-    EXPECT_EQ(rules::iraLimitInBand(c.gap), c.limit);
+    EXPECT_EQ(rules::iraLimitInBand(c.gap.times(0.20)), c.limit);
 }
 
 const BandCase kBandCases[] = {
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Adj2IncCalcs, IraLimitInBand, ::testing::ValuesIn(kBand
 
 // 5,000.02 x 0.20 = 1,000.004 = 100,000.4 cents -> 100,000, a multiple of 1,000: not raised.
 TEST(Adj2IncCalcs, IraLimitInBandAmountThatRoundsToAMultipleIsNotRaised) {
-    EXPECT_EQ(rules::iraLimitInBand(cents(500002)).roundDollarsEven(), usd(1000));
+    EXPECT_EQ(rules::iraLimitInBand(cents(500002).times(0.20)).roundDollarsEven(), usd(1000));
 }
 
 // ---------------------------------------------------------------------------

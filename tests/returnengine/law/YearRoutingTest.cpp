@@ -4,7 +4,7 @@
 #include "LawTestSupport.h"
 
 #include "CommonTaxCalcs.h"
-#include "YearRouting.h"
+#include "LawEditions.h"
 
 #include <gtest/gtest.h>
 
@@ -21,40 +21,38 @@ using osgrin::law::Family;
 namespace CommonTaxCalcs = osgrin::CommonTaxCalcs;
 
 // ---------------------------------------------------------------------------
-// Routing of every family for 1999 to 2012.
+// Routing of every family of the "2008 Tables" edition for 1999 to 2012.
 struct FamilyRouting {
     Family family;
-    const char* name;
     int firstOwn;       // first year with a function (or routed to one)
     int lastOwn;        // last year with its own function; later years use this one's
     bool y2002Uses2001; // 2002 has no function of its own and uses 2001's
+    bool earlierUseFirst = false;  // years before the first use the first year's
 };
 
 // The expected year for a family and a tax year, written from the routing rules.
 int expectedYear(const FamilyRouting& f, int year) {
-    if (f.family == Family::CalcAMTCapGainTax) {
-        // 2003 and 2004 their own; 2005 and every later year 2005's; none before 2003
-        if (year < 2003) return osgrin::law::kNoFunction;
-        return year >= 2005 ? 2005 : year;
-    }
-    if (year < f.firstOwn) return osgrin::law::kNoFunction;
+    if (year < f.firstOwn) return f.earlierUseFirst ? f.firstOwn : osgrin::law::kNoFunction;
     if (year > f.lastOwn) return f.lastOwn;
     if (year == 2002 && f.y2002Uses2001) return 2001;
     return year;
 }
 
-const FamilyRouting kFamilies[] = {
-    {Family::StdDed, "StdDed", 2001, 2008, false},
-    {Family::CalcExemptionDedGross, "CalcExemptionDedGross", 2001, 2008, false},
-    {Family::CalcExemptionDedPhaseOut, "CalcExemptionDedPhaseOut", 2001, 2008, false},
-    {Family::ItemDedPhaseOut, "ItemDedPhaseOut", 2001, 2008, false},
-    {Family::LimitIRADed4Spouse, "LimitIRADed4Spouse", 2001, 2008, false},
-    {Family::GetSchedDTax, "GetSchedDTax", 2001, 2008, false},
-    {Family::CalcSETax, "CalcSETax", 2001, 2008, false},
-    {Family::CalcChildCr, "CalcChildCr", 2001, 2008, false},
-    {Family::CalcAMTExemption, "CalcAMTExemption", 2001, 2008, true},
-    {Family::CalcAMTCapGainTax, "CalcAMTCapGainTax", 2003, 2005, false},
-    {Family::CalcFica, "CalcFica", 2003, 2008, false},
+const FamilyRouting kTablesFamilies[] = {
+    {.family = Family::StdDed, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::CalcExemptionDedGross, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::CalcExemptionDedPhaseOut, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::ItemDedPhaseOut, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::LimitIRADed4Spouse, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::GetSchedDTax, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::CalcSETax, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::CalcChildCr, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::CalcAMTExemption, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = true},
+    {.family = Family::CalcAMTCapGainTax, .firstOwn = 2003, .lastOwn = 2005, .y2002Uses2001 = false},
+    {.family = Family::CalcFica, .firstOwn = 2003, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::GetIncTax, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false, .earlierUseFirst = true},
+    {.family = Family::CalcSEMedInsDed, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false},
+    {.family = Family::YearRules, .firstOwn = 2001, .lastOwn = 2008, .y2002Uses2001 = false, .earlierUseFirst = true},
 };
 
 struct RoutingCase {
@@ -65,40 +63,49 @@ struct RoutingCase {
 
 std::vector<RoutingCase> routingCases() {
     std::vector<RoutingCase> cases;
-    for (const FamilyRouting& f : kFamilies)
+    for (const FamilyRouting& f : kTablesFamilies)
         for (int year = 1999; year <= 2012; ++year) cases.push_back({f, year, expectedYear(f, year)});
     return cases;
 }
 
-class YearRouting : public ::testing::TestWithParam<RoutingCase> {};
+class TablesRouting : public ::testing::TestWithParam<RoutingCase> {};
 
-TEST_P(YearRouting, RoutedYear) {
+TEST_P(TablesRouting, RoutedYear) {
     const RoutingCase& c = GetParam();
-    EXPECT_EQ(osgrin::law::routedYear(c.family.family, c.year), c.expected);
+    EXPECT_EQ(osgrin::law::routedYear(osgrin::law::tables2008Edition(), c.family.family, c.year), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Law, YearRouting, ::testing::ValuesIn(routingCases()), [](const auto& tp) {
-    return std::string(tp.param.family.name) + "_" + std::to_string(tp.param.year);
+INSTANTIATE_TEST_SUITE_P(Law, TablesRouting, ::testing::ValuesIn(routingCases()), [](const auto& tp) {
+    return std::string(osgrin::law::familyName(tp.param.family.family)) + "_" + std::to_string(tp.param.year);
 });
 
-// A few routing facts spelled out, so that the generated table cannot hide them.
-TEST(YearRouting, SpelledOutBoundaries) {
-    using osgrin::law::routedYear;
-    constexpr int none = osgrin::law::kNoFunction;
-    EXPECT_EQ(routedYear(Family::StdDed, 2000), none);
-    EXPECT_EQ(routedYear(Family::StdDed, 2001), 2001);
-    EXPECT_EQ(routedYear(Family::StdDed, 2009), 2008);
-    EXPECT_EQ(routedYear(Family::CalcAMTExemption, 2002), 2001);
-    EXPECT_EQ(routedYear(Family::CalcAMTExemption, 2003), 2003);
-    EXPECT_EQ(routedYear(Family::CalcAMTCapGainTax, 2002), none);
-    EXPECT_EQ(routedYear(Family::CalcAMTCapGainTax, 2004), 2004);
-    EXPECT_EQ(routedYear(Family::CalcAMTCapGainTax, 2008), 2005);
-    EXPECT_EQ(routedYear(Family::CalcFica, 2002), none);
-    EXPECT_EQ(routedYear(Family::CalcFica, 2003), 2003);
-    EXPECT_EQ(routedYear(Family::CalcFica, 2012), 2008);
-    EXPECT_EQ(routedYear(Family::GetSchedDTax, 2002), 2002);
-    EXPECT_EQ(routedYear(Family::LimitIRADed4Spouse, 2007), 2007);
-    EXPECT_EQ(routedYear(Family::LimitIRADed4Spouse, 2010), 2008);
+// The enacted edition: every family its own function in each year 2001 to
+// 2009; any other year is refused with error 5 naming it.
+TEST(EnactedRouting, EachYearItsOwnLawAndNoOther) {
+    const auto& law = osgrin::law::enactedEdition();
+    for (std::size_t f = 0; f < osgrin::law::kFamilyCount; ++f) {
+        const auto family = static_cast<Family>(f);
+        for (int year = 2001; year <= 2009; ++year) EXPECT_EQ(osgrin::law::routedYear(law, family, year), year);
+        for (int year : {2000, 2010}) {
+            const auto e = testsupport::errorOf([&] { osgrin::law::routedYear(law, family, year); });
+            ASSERT_TRUE(e) << osgrin::law::familyName(family) << " " << year;
+            EXPECT_EQ(e->number(), 5);
+            EXPECT_NE(e->source().find(std::to_string(year)), std::string::npos) << e->source();
+        }
+    }
+}
+
+// The entry points are named after the year of the law that runs; the 2002
+// tables keep the child credit's 2001 name.
+TEST(EntryLocations, NamesFollowTheYearsOfTheTable) {
+    using osgrin::law::entryLocation;
+    const auto& tables = osgrin::law::tables2008Edition();
+    const auto& enacted = osgrin::law::enactedEdition();
+    EXPECT_EQ(entryLocation(tables, Family::StdDed, 2008), "Calcs2008.StdDed2008");
+    EXPECT_EQ(entryLocation(tables, Family::CalcChildCr, 2002), "Calcs2002.CalcChildCr2001");
+    EXPECT_EQ(entryLocation(tables, Family::CalcChildCr, 2003), "Calcs2003.CalcChildCr2003");
+    EXPECT_EQ(entryLocation(enacted, Family::CalcChildCr, 2002), "Calcs2002.CalcChildCr2002");
+    EXPECT_EQ(entryLocation(enacted, Family::CalcAMTCapGainTax, 2009), "Calcs2009.CalcAMTCapGainTax2009");
 }
 
 // ---------------------------------------------------------------------------
