@@ -64,6 +64,17 @@ struct AmtProperties {
              a.v_.Line2 = std::string(t);
              a.dirty_ = true;
          }},
+        {"LawEdition", [](const AMT& a) { return std::string(osgrin::lawEditionText(a.v_.Law)); },
+         [](AMT& a, std::string_view t) {
+             if (!a.editing_) return;
+             const auto law = osgrin::lawEditionFromText(t);
+             if (!law)
+                 throw TaxError::standard(tavrel::err::TypeMismatch,
+                                          "\"" + std::string(t) + "\" is not a law edition (\"2008 Tables\" or \"Enacted\")");
+             a.v_.Law = *law;
+             a.dirty_ = true;
+         },
+         "Law Edition", "2008 Tables"},
         {"IsDeleted", [](const AMT& a) -> std::string { return tavrel::flagText(a.deleted_); }},
         {"IsNew", [](const AMT& a) -> std::string { return tavrel::flagText(a.new_); }},
         {"IsDirty", [](const AMT& a) -> std::string { return tavrel::flagText(a.dirty_); }},

@@ -41,6 +41,8 @@ public:
         bool AccelerateIncome = false;
         bool DeferItemizedTax = false;
         std::string Line2;
+        // The law the scenario is computed under ("Law Edition" in its file).
+        osgrin::LawEdition Law = osgrin::kDefaultLawEdition;
     };
 
     AMT();

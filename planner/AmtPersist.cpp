@@ -15,7 +15,7 @@ constexpr std::string_view kSection = "AMT";
 // The planner's stored options in the order of its section.
 constexpr std::string_view kSectionOrder[] = {
     "AccelerateIncome", "IncreaseIncome", "DeferItemizedTax", "DecreaseItemizedTax",
-    "MaxIncomeAccelerated", "MaxItemizedTaxDeferred", "AfterTaxDiscount",
+    "MaxIncomeAccelerated", "MaxItemizedTaxDeferred", "AfterTaxDiscount", "LawEdition",
 };
 
 using osgrin::Persist::Holder;

@@ -2,8 +2,11 @@
 
 #include "AMT.h"
 #include "PlannerErrors.h"
+#include "TaxYears.h"
 
 #include "NumericText.h"
+
+#include <utility>
 
 namespace mirvane {
 namespace {
@@ -188,8 +191,12 @@ void RunAnalysisProtocol(AMT& p) {
     p.CopyObject();
     p.cur().Calculate();
     p.nxt().Calculate();
-    p.curAcc().letProperty("TaxYear", "2008");
-    p.nxtAcc().letProperty("TaxYear", "2008");
+    // The working returns are computed under the entered returns' law: the
+    // current year, and the next year under its own law where the edition has one.
+    for (auto [entered, working] : {std::pair{&p.cur(), &p.curAcc()}, std::pair{&p.nxt(), &p.nxtAcc()}})
+        working->setLawEdition(entered->lawEdition());
+    p.curAcc().letTaxYearNumber(kCurrentTaxYear);
+    p.nxtAcc().letTaxYearNumber(nextColumnLawYear(p.nxt().lawEdition()));
     p.Calculate();
     using S = AMT::Stored;
     if (p.values().DecreaseItemizedTax && p.values().DeferItemizedTax) {

@@ -1,5 +1,6 @@
 #include "DetailedReport.h"
 
+#include "LawNote.h"
 #include "ReportText.h"
 
 #include "AMT.h"
@@ -138,8 +139,7 @@ Report DetailedReport(const mirvane::AMT& p, std::string_view scenarioFile) {
                                                p.curAcc().amt().getProperty("AMT"), accelAmt})) +
                             equals() + row("Regular & AMT", c, whole, "RegAndAmtTax") + equals(),
                         13});
-    r.blocks.push_back({std::string(E) + E + E + b(2) + "The computations for " + "2009" + " are made using the " +
-                            "2008" + " tax law and tax rates.",
+    r.blocks.push_back({std::string(E) + E + E + b(2) + lawClosingLine(p.cur().lawEdition()),
                         3});
     return r;
 }

@@ -51,6 +51,9 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::o
         r.blocks.push_back({std::string(E) + "  Client: " + cur.Spouse1() + E, 2});
     }
     const auto& v = p.values();
+    // The law is named when it is not the 2008 tables every older report assumed.
+    const bool enacted = cur.lawEdition() == osgrin::LawEdition::Enacted;
+    const std::string lawLine = enacted ? std::string("  Tax Law: each year's law as enacted") + E : std::string();
     r.blocks.push_back({std::string(E) + "  Optional 2nd line: " + description + E + E +
                             "  Defer itemized taxes to provide" + E + "  " + " the maximum savings" + E + "  " +
                             " rather than " + "deferring itemized" + E + "  " + " taxes by " +
@@ -60,12 +63,13 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::o
                             rightAligned(enteredLimit ? enteredLimit->toPatternText()
                                                       : p.getProperty("MaxItemizedTaxDeferred")) +
                             E + "  " +
-                            "After-Tax Discount Rate " + "(5%=5):    " + p.getProperty("AfterTaxDiscount") + E + E +
+                            "After-Tax Discount Rate " + "(5%=5):    " + p.getProperty("AfterTaxDiscount") + E +
+                            lawLine + E +
                             "  Filing Status:" + "    " + filingStatusText(cur.FilingStatus()) + E + E +
                             years(35, 8) + rule(30, 21) + "  Exemptions               " +
                             rightAligned(cur.getProperty("Dependents")) + rightAligned(nxt.getProperty("Dependents")) +
                             E + E,
-                        18});
+                        enacted ? 19 : 18});
     const std::string blind = "  Blind                    ";
     const std::string over65 = "  Over 65                  ";
     if (twoNames) {

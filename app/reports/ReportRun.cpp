@@ -9,6 +9,7 @@
 #include "Settings.h"
 
 #include "Calculate.h"
+#include "TaxYears.h"
 
 namespace tavrel::reports {
 namespace {
@@ -63,11 +64,8 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
     shell::AppState& s = shell.state;
     mirvane::AMT& p = *s.Planner;
     RunScope scope(p, outputs, s.IsSilent);
-    // Both years are computed under the current year's law.
-    for (osgrin::iTop* r : {&p.cur(), &p.nxt()}) {
-        r->BeginEdit();
-        r->letProperty("TaxYear", shell::kCurrentYear);
-    }
+    // Both years under the scenario's law, or the one the command line chose.
+    mirvane::putUnderLaw(p, s.LawOverride.value_or(p.values().Law));
     const shell::ReportFlags flags = chooseReports(shell, where);
     s.Reports = flags;
     if (!flags.any()) return;

@@ -1,5 +1,6 @@
 #include "SummaryReport.h"
 
+#include "LawNote.h"
 #include "ReportText.h"
 
 #include "AMT.h"
@@ -47,8 +48,7 @@ Report SummaryReport(const mirvane::AMT& p, std::string_view scenarioFile) {
                             b(31) + "============" + E +
                             E + E,
                         14});
-    r.blocks.push_back({std::string(E) + E + E + b(2) + "The computations for " + "2009" + " are made using the " +
-                            "2008" + " tax law and tax rates.",
+    r.blocks.push_back({std::string(E) + E + E + b(2) + lawClosingLine(p.cur().lawEdition()),
                         3});
     return r;
 }

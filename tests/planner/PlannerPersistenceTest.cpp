@@ -9,7 +9,7 @@ using testsupport::errorOf;
 using testsupport::readFile;
 using testsupport::writeFile;
 
-TEST(PlannerPersistence, SaveWritesTheSevenKeysAsTheirTexts) {
+TEST(PlannerPersistence, SaveWritesTheEightKeysAsTheirTexts) {
     testsupport::TempDir dir;
     AMT p;
     p.BeginEdit();
@@ -17,11 +17,12 @@ TEST(PlannerPersistence, SaveWritesTheSevenKeysAsTheirTexts) {
     p.letProperty("DecreaseItemizedTax", "False");
     p.letProperty("MaxItemizedTaxDeferred", "12345.67");
     p.letProperty("AfterTaxDiscount", "6.5");
+    p.letProperty("LawEdition", "enacted");
     p.letProperty("PVSavings", "999");  // results are not stored
     p.Save(dir.file("p.amt"));
     EXPECT_EQ(readFile(dir.file("p.amt")),
               "[AMT]\nAccelerate Income=True\nIncrease Income=True\nDefer SIT=True\nDecrease SIT=False\n"
-              "Max Amount Accelerated=0\nMax Amount Deferred=12,346\nAfter-Tax Discount=6.5\n");
+              "Max Amount Accelerated=0\nMax Amount Deferred=12,346\nAfter-Tax Discount=6.5\nLaw Edition=Enacted\n");
     EXPECT_TRUE(p.isEditing());  // Save leaves the flags alone
     EXPECT_TRUE(p.IsDirty());
 
@@ -30,6 +31,7 @@ TEST(PlannerPersistence, SaveWritesTheSevenKeysAsTheirTexts) {
     EXPECT_EQ(back.values().MaxItemizedTaxDeferred, testsupport::money("12346"));  // the cents stay behind
     EXPECT_EQ(back.getProperty("AfterTaxDiscount"), "6.5");
     EXPECT_FALSE(back.values().DecreaseItemizedTax);
+    EXPECT_EQ(back.values().Law, osgrin::LawEdition::Enacted);
     EXPECT_TRUE(back.isEditing());
     EXPECT_TRUE(back.goNxtYearAcc()->isEditing());
     EXPECT_TRUE(back.IsNew());  // only Load clears it
@@ -47,7 +49,21 @@ TEST(PlannerPersistence, MissingSectionReadsAsZeroAndFalse) {
     EXPECT_EQ(p.getProperty("MaxItemizedTaxDeferred"), "0");
     EXPECT_EQ(p.getProperty("MaxIncomeAccelerated"), "0");
     EXPECT_EQ(p.getProperty("AfterTaxDiscount"), "0");
+    EXPECT_EQ(p.getProperty("LawEdition"), "2008 Tables");  // files older than the key keep the old law
     EXPECT_FALSE(p.IsNew());
+}
+
+// Any other value of the law is refused at its key; the law read before stays.
+TEST(PlannerPersistence, AnUnknownLawEditionRaises13NamingTheKey) {
+    testsupport::TempDir dir;
+    writeFile(dir.file("l.amt"), "[AMT]\nDefer SIT=True\nLaw Edition=2009 Tables\n");
+    AMT p;
+    const auto e = errorOf([&] { p.Fetch(dir.file("l.amt")); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->number(), 13);
+    EXPECT_NE(e->source().find("[AMT] Law Edition"), std::string::npos) << e->source();
+    EXPECT_NE(e->source().find("\"2009 Tables\" is not a law edition"), std::string::npos) << e->source();
+    EXPECT_EQ(p.values().Law, osgrin::LawEdition::Tables2008);
 }
 
 TEST(PlannerPersistence, BooleansReadAsWordsOrNumbers) {

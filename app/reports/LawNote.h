@@ -1,0 +1,13 @@
+#pragma once
+// What the reports say about the law their figures use.
+
+#include "LawEdition.h"
+
+#include <string>
+
+namespace tavrel::reports {
+
+// The closing line of the summary and detailed reports.
+std::string lawClosingLine(osgrin::LawEdition law);
+
+}  // namespace tavrel::reports
