@@ -4,6 +4,7 @@
 #include "InputsReport.h"
 #include "SummaryReport.h"
 
+#include "LawChoice.h"
 #include "ScenarioFiles.h"
 #include "ProgramInfo.h"
 #include "Settings.h"
@@ -65,7 +66,7 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
     mirvane::AMT& p = *s.Planner;
     RunScope scope(p, outputs, s.IsSilent);
     // Both years under the scenario's law, or the one the command line chose.
-    mirvane::putUnderLaw(p, s.LawOverride.value_or(p.values().Law));
+    mirvane::putUnderLaw(p, shell::effectiveLaw(s));
     const shell::ReportFlags flags = chooseReports(shell, where);
     s.Reports = flags;
     if (!flags.any()) return;

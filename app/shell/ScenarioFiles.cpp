@@ -1,5 +1,7 @@
 #include "ScenarioFiles.h"
 
+#include "LawChoice.h"
+
 #include "ProgramInfo.h"
 #include "RecentFiles.h"
 #include "Settings.h"
@@ -92,7 +94,10 @@ OpenResult OpenFile(Shell& shell, std::string_view name) {
     loadScenario(*s.Planner, file);
     if (name.empty() && !s.IsSilent) MaintMRUList(shell, file);
     s.CurrentFile = file;
-    if (!s.IsSilent) shell.view.setStatusFile(s.CurrentFile);
+    if (!s.IsSilent) {
+        shell.view.setStatusFile(s.CurrentFile);
+        ShowLaw(shell);
+    }
     s.IsSaved = true;
     return OpenResult::Opened;
 }
@@ -142,6 +147,7 @@ bool NewFile(Shell& shell, const std::function<void()>& showInputForm) {
     ClearAllData(shell);
     s.CurrentFile = s.DataFilePath + "/UNTITLED.AMT";
     shell.view.setStatusFile(s.CurrentFile);
+    ShowLaw(shell);
     s.IsSaved = true;
     if (showInputForm) showInputForm();
     mirvane::AMT& p = *s.Planner;

@@ -73,9 +73,11 @@ private:
 class RecordingView final : public ShellView {
 public:
     std::string status;
+    std::string law;
     std::map<int, std::pair<bool, std::string>> recent;
     bool separator = false;
     void setStatusFile(const std::string& f) override { status = "File: " + f; }
+    void setStatusLaw(osgrin::LawEdition, const std::string& text) override { law = text; }
     void setRecentFileItem(int i, bool visible, const std::string& caption) override { recent[i] = {visible, caption}; }
     void setRecentSeparatorVisible(bool v) override { separator = v; }
 };

@@ -1,6 +1,7 @@
 #include "InteractiveShell.h"
 
 #include "HelpWindow.h"
+#include "LawChoice.h"
 #include "ProgramInfo.h"
 #include "RecentFiles.h"
 #include "ScenarioFiles.h"
@@ -39,6 +40,7 @@ InteractiveShell::InteractiveShell(shell::AppState& state, shell::DialogService&
     c.helpSearch = [this] { helpSearch(); };
     c.about = [this] { about(); };
     c.recent = [this](int i) { openRecent(i); };
+    c.law = [this](osgrin::LawEdition law) { chooseLaw(law); };
     window_->setCommands(std::move(c));
     if (parts_.outputs)
         outputs_ = parts_.outputs(shell_, window_.get(), [this] { reports(shell::Destination::Printer); });
@@ -89,6 +91,7 @@ void InteractiveShell::start() {
         if (openKeepingScenario("")) inputs();
     }
     window_->setStatusFile(state_.CurrentFile);
+    shell::ShowLaw(shell_);
     window_->show();
 }
 
@@ -186,6 +189,16 @@ void InteractiveShell::inputs() {
     } catch (const TaxError& e) {
         FatalError(e.number(), "InitIP");
     }
+}
+
+void InteractiveShell::chooseLaw(osgrin::LawEdition law) {
+    if (running_) return;
+    try {
+        shell::ChooseLaw(shell_, law);
+    } catch (const TaxError& e) {
+        warn(e, "ChooseLaw");
+    }
+    shell::ShowLaw(shell_);  // the menu shows the law in use even when the choice failed
 }
 
 void InteractiveShell::GetFonts() {

@@ -59,6 +59,7 @@ public:
     void saveAs();
     void reports(shell::Destination where);
     void inputs();
+    void chooseLaw(osgrin::LawEdition law);
     void GetFonts();
     void helpContents();
     void helpSearch();

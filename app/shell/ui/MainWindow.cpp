@@ -3,6 +3,7 @@
 #include "ProgramInfo.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -62,6 +63,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("mnuOptions");
     addCommand(options, "mnuOptionsFonts", "&Fonts...", &C::fonts);
+    QMenu* law = options->addMenu("Tax &Law");
+    law->setObjectName("mnuOptionsLaw");
+    auto* laws = new QActionGroup(this);
+    const auto addLaw = [&](const char* name, const QString& text, osgrin::LawEdition edition) {
+        QAction* a = law->addAction(text);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        laws->addAction(a);
+        connect(a, &QAction::triggered, this, [this, edition] {
+            if (commands_.law) commands_.law(edition);
+        });
+        busyBlocked_ << a;
+        return a;
+    };
+    lawTables_ = addLaw("mnuOptionsLawTables", "&2008 Tables: both years under the 2008 law",
+                        osgrin::LawEdition::Tables2008);
+    lawEnacted_ = addLaw("mnuOptionsLawEnacted", "&Enacted: each year under its own law as enacted",
+                         osgrin::LawEdition::Enacted);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
     addCommand(help, "mnuHelpContents", "&Contents", &C::helpContents);
@@ -88,7 +107,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     status_->setObjectName("sbStatusBar_1");
     statusBar()->setObjectName("sbStatusBar");
     statusBar()->addWidget(status_, 1);
+    lawStatus_ = new QLabel(this);
+    lawStatus_->setObjectName("sbStatusBar_2");
+    statusBar()->addPermanentWidget(lawStatus_);
     setStatusFile({});
+    setStatusLaw(osgrin::kDefaultLawEdition, "Law: " + std::string(osgrin::lawEditionText(osgrin::kDefaultLawEdition)));
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& text,
@@ -143,6 +166,12 @@ void MainWindow::savePlacement(QSettings& settings) const {
 
 void MainWindow::setStatusFile(const std::string& currentFile) {
     status_->setText("File: " + QString::fromStdString(currentFile));
+}
+
+void MainWindow::setStatusLaw(osgrin::LawEdition law, const std::string& lawText) {
+    lawStatus_->setText(QString::fromStdString(lawText));
+    lawEnacted_->setChecked(law == osgrin::LawEdition::Enacted);
+    lawTables_->setChecked(law != osgrin::LawEdition::Enacted);
 }
 
 void MainWindow::setRecentFileItem(int index, bool visible, const std::string& caption) {

@@ -5,6 +5,8 @@
 
 #include "ShellView.h"
 
+#include "LawEdition.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -23,6 +25,7 @@ public:
         std::function<void()> newFile, open, save, saveAs, preview, print, viewReports, exit, inputs, fonts,
             helpContents, helpSearch, about;
         std::function<void(int)> recent;  // 1 to 5
+        std::function<void(osgrin::LawEdition)> law;  // Options > Tax Law
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -41,6 +44,7 @@ public:
     void setStatusFile(const std::string& currentFile) override;
     void setRecentFileItem(int index, bool visible, const std::string& caption) override;
     void setRecentSeparatorVisible(bool visible) override;
+    void setStatusLaw(osgrin::LawEdition law, const std::string& lawText) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +55,9 @@ private:
 
     Commands commands_;
     QLabel* status_;
+    QLabel* lawStatus_;
+    QAction* lawTables_ = nullptr;
+    QAction* lawEnacted_ = nullptr;
     std::array<QAction*, 5> recent_{};
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> busyBlocked_;

@@ -56,6 +56,7 @@ public:
 class SilentView final : public ShellView {
 public:
     void setStatusFile(const std::string&) override {}
+    void setStatusLaw(osgrin::LawEdition, const std::string&) override {}
     void setRecentFileItem(int, bool, const std::string&) override {}
     void setRecentSeparatorVisible(bool) override {}
 };

@@ -157,6 +157,46 @@ private slots:
         QCOMPARE(p.inputForms, 0);
     }
 
+    // Options > Tax Law: the scenario takes the law chosen (unsaved only when its
+    // law changed, saved with it), a command-line choice ends, and the status
+    // bar and the checked item show the law in use.
+    void taxLawChoice_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("startStatus");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("savedKey");
+        QTest::newRow("tables to enacted") << "" << "Law: 2008 Tables" << "Enacted" << "Law: Enacted" << false
+                                           << "Law Edition=Enacted";
+        QTest::newRow("the same law") << "" << "Law: 2008 Tables" << "Tables" << "Law: 2008 Tables" << true
+                                      << "Law Edition=2008 Tables";
+        QTest::newRow("the command line's ends") << "enacted" << "Law: Enacted (this run)" << "Tables"
+                                                 << "Law: 2008 Tables" << true << "Law Edition=2008 Tables";
+    }
+    void taxLawChoice() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, startStatus);
+        QFETCH(QString, chosen);
+        QFETCH(QString, status);
+        QFETCH(bool, saved);
+        QFETCH(QString, savedKey);
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        if (!commandLine.isEmpty()) p.state.LawOverride = osgrin::lawEditionFromSwitch(commandLine.toStdString());
+        p.shell->start();
+        const auto lawStatus = [&] { return p.shell->window().findChild<QLabel*>("sbStatusBar_2")->text(); };
+        QCOMPARE(lawStatus(), startStatus);
+        QCOMPARE(p.action("mnuOptionsLawEnacted")->isChecked(), !commandLine.isEmpty());
+        p.action(chosen == "Enacted" ? "mnuOptionsLawEnacted" : "mnuOptionsLawTables")->trigger();
+        QCOMPARE(lawStatus(), status);
+        QCOMPARE(p.action("mnuOptionsLawEnacted")->isChecked(), chosen == "Enacted");
+        QCOMPARE(p.state.IsSaved, saved);
+        QVERIFY(!p.state.LawOverride);
+        p.action("mnuFileSave")->trigger();
+        QVERIFY(readFile(p.dir.file("plan.amt")).find(savedKey.toStdString()) != std::string::npos);
+    }
+
     void aSettingThatDoesNotConvertFallsBackWithAWarning() {
         Program p;
         writeFile(p.dir.file("tavrel.ini"), "[User Preferences]\nFont Size=abc\nFont Name=Liberation Mono\n");
