@@ -165,6 +165,86 @@ TEST(SilentRun, AnUnreadableScenarioIsAnError) {
     EXPECT_EQ(r.out, "");
 }
 
+// ---------------------------------------------------------------------------
+// The law as enacted: eight 2008 scenarios and the figures a peer computed for
+// them (the 2008 column of the detailed report), with the law chosen by /law or
+// by the scenario's own key.
+struct EnactedFigures {
+    const char* name;
+    std::int64_t taxableIncome, regularTax, tentativeMinimumTax, amt;
+};
+
+const EnactedFigures kEnactedScenarios[] = {
+    {"S1", 64500, 12469, 7228, 0},      {"S2", 187368, 41207, 45188, 3981}, {"S3", 158851, 27900, 26588, 0},
+    {"S4", 99400, 19913, 19676, 0},     {"S5", 78600, 16380, 15282, 0},     {"S6", 313068, 82041, 92414, 10373},
+    {"S7", 46811, 8047, 2486, 0},       {"S8", 128201, 24738, 25688, 950},
+};
+
+// The first figure of the report line whose label is exactly `label`.
+std::int64_t firstFigure(const std::string& report, const std::string& label) {
+    for (std::size_t at = report.find("  " + label + " "); at != std::string::npos;
+         at = report.find("  " + label + " ", at + 1)) {
+        std::size_t i = at + 2 + label.size();
+        while (report[i] == ' ') ++i;
+        if (report[i] != '-' && (report[i] < '0' || report[i] > '9')) continue;  // a longer label
+        std::string digits;
+        for (; report[i] != ' ' && report[i] != '\r'; ++i)
+            if (report[i] != ',') digits += report[i];
+        return std::stoll(digits);
+    }
+    ADD_FAILURE() << "no line " << label;
+    return -1;
+}
+
+// The scenario text with its [AMT] section choosing the law.
+std::string withLawKey(std::string text, const std::string& law) {
+    const std::size_t lineEnd = text.find('\n', text.find("[AMT]"));
+    return text.insert(lineEnd + 1, "Law Edition=" + law + "\n");
+}
+
+class EnactedScenario : public ::testing::TestWithParam<EnactedFigures> {};
+
+TEST_P(EnactedScenario, The2008ColumnShowsThePeersFigures) {
+    const EnactedFigures& c = GetParam();
+    const std::string original = readFile(kData + "/reference/enacted/" + c.name + ".amt");
+    for (const bool byCommandLine : {true, false}) {
+        testsupport::TempDir dir;
+        const std::string scenario = dir.file("s.amt");
+        writeFile(scenario, byCommandLine ? original : withLawKey(original, "Enacted"));
+        std::vector<std::string> args = {"/input", scenario, "/output", dir.file("o.txt"), "/silent"};
+        if (byCommandLine) args.insert(args.end(), {"/law", "enacted"});
+        const auto r = runProgram(kProgram, args);
+        ASSERT_EQ(r.exitStatus, 0) << r.err;
+        const std::string report = readFile(dir.file("o.txt"));
+        EXPECT_EQ(firstFigure(report, "TAXABLE INCOME"), c.taxableIncome);
+        EXPECT_EQ(firstFigure(report, "REGULAR INCOME TAX"), c.regularTax);
+        EXPECT_EQ(firstFigure(report, "Tenative AMT"), c.tentativeMinimumTax);
+        EXPECT_EQ(firstFigure(report, "AMT"), c.amt);
+        EXPECT_NE(report.find("The computations for 2008 and 2009 are made using each year's tax law as enacted."),
+                  std::string::npos);
+        // The command line's law is for the run only; the file's own is kept.
+        EXPECT_NE(readFile(scenario).find(byCommandLine ? "Law Edition=2008 Tables" : "Law Edition=Enacted"),
+                  std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, EnactedScenario, ::testing::ValuesIn(kEnactedScenarios),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+// "/law tables" computes a scenario that chose the enacted law with the 2008
+// tables: the reports are the tables' golden output.
+TEST(SilentRun, LawTablesOverridesTheScenariosLaw) {
+    ExampleRun run;
+    writeFile(run.scenario, withLawKey(readFile(run.scenario), "Enacted"));
+    const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent", "/law",
+                                         "TABLES"});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(readFile(run.dir.file("o.txt")), run.expected);
+    const auto bad = runProgram(kProgram, {"/input", run.scenario, "/silent", "/law", "2009"});
+    EXPECT_EQ(bad.exitStatus, 2);
+    EXPECT_NE(bad.err.find("/law takes \"tables\" or \"enacted\", not \"2009\""), std::string::npos) << bad.err;
+}
+
 TEST(CommandLineUse, HelpVersionAndNonsense) {
     const auto help = runProgram(kProgram, {"--help"});
     EXPECT_EQ(help.exitStatus, 0);
