@@ -9,19 +9,7 @@
 namespace tavrel {
 namespace {
 
-[[noreturn]] void raiseOverflow() { throw TaxError::standard(err::Overflow, "Currency"); }
-
-std::int64_t checkedAdd(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    if (__builtin_add_overflow(a, b, &r)) raiseOverflow();
-    return r;
-}
-
-std::int64_t checkedSub(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    if (__builtin_sub_overflow(a, b, &r)) raiseOverflow();
-    return r;
-}
+[[noreturn]] void raiseOverflow() { detail::raiseCurrencyOverflow(); }
 
 // Magnitude as unsigned, safe for the most negative value.
 std::uint64_t magnitude(std::int64_t v) {
@@ -43,25 +31,9 @@ void appendGrouped(std::string& out, std::uint64_t dollars) {
 
 }  // namespace
 
-Currency Currency::fromDollars(std::int64_t dollars) {
-    std::int64_t r;
-    if (__builtin_mul_overflow(dollars, kScale, &r)) raiseOverflow();
-    return Currency(r);
-}
-
-Currency Currency::timesWhole(std::int64_t n) const {
-    std::int64_t r;
-    if (__builtin_mul_overflow(v_, n, &r)) raiseOverflow();
-    return Currency(r);
-}
-
-Currency Currency::fromDouble4(double value) {
-    // 2^63 is exactly representable; anything at or beyond it does not fit.
-    constexpr double kLimit = 9223372036854775808.0;
-    const double scaled = std::nearbyint(value * static_cast<double>(kScale));  // ties to even
-    if (!(scaled < kLimit && scaled >= -kLimit)) raiseOverflow();               // also rejects NaN
-    return Currency(static_cast<std::int64_t>(scaled));
-}
+namespace detail {
+void raiseCurrencyOverflow() { throw TaxError::standard(err::Overflow, "Currency"); }
+}  // namespace detail
 
 Currency::ParseResult Currency::parse(std::string_view text) noexcept {
     const NumberParse p = parseNumberScaled(text, 4);
@@ -84,21 +56,6 @@ Currency Currency::convertOrRaise(std::string_view text) {
     if (r.status == ParseStatus::NotANumber) throw TaxError::standard(err::TypeMismatch, "Currency");
     if (r.status == ParseStatus::Overflow) raiseOverflow();
     return Currency(r.scaled);
-}
-
-Currency Currency::roundDollarsEven() const {
-    std::int64_t q = v_ / kScale;
-    const std::int64_t r = v_ % kScale;  // same sign as v_
-    const std::int64_t twice = 2 * (r < 0 ? -r : r);
-    if (twice > kScale || (twice == kScale && (q % 2 != 0))) q += (v_ < 0 ? -1 : 1);
-    return fromDollars(q);
-}
-
-Currency Currency::roundDollarsAwayFromZero() const {
-    std::int64_t q = v_ / kScale;
-    const std::int64_t r = v_ % kScale;
-    if (2 * (r < 0 ? -r : r) >= kScale) q += (v_ < 0 ? -1 : 1);
-    return fromDollars(q);
 }
 
 std::string Currency::toPatternText() const {
@@ -126,9 +83,5 @@ std::string Currency::toExactText() const {
     }
     return out;
 }
-
-Currency operator+(Currency a, Currency b) { return Currency(checkedAdd(a.v_, b.v_)); }
-Currency operator-(Currency a, Currency b) { return Currency(checkedSub(a.v_, b.v_)); }
-Currency operator-(Currency a) { return Currency(checkedSub(0, a.v_)); }
 
 }  // namespace tavrel

@@ -4,6 +4,7 @@
 // Doubles enter only through fromDouble4 (rates and products), which rounds to
 // four decimals with ties to even, exactly as every rule of the return expects.
 
+#include <cmath>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -71,9 +72,9 @@ public:
     // The quotient by a double, in double, converted back the same way.
     Currency dividedBy(double divisor) const { return fromDouble4(toDouble() / divisor); }
 
-    friend Currency operator+(Currency a, Currency b);
-    friend Currency operator-(Currency a, Currency b);
-    friend Currency operator-(Currency a);
+    friend inline Currency operator+(Currency a, Currency b);
+    friend inline Currency operator-(Currency a, Currency b);
+    friend inline Currency operator-(Currency a);
     Currency& operator+=(Currency b) { return *this = *this + b; }
     Currency& operator-=(Currency b) { return *this = *this - b; }
     friend constexpr auto operator<=>(Currency, Currency) = default;
@@ -83,6 +84,60 @@ private:
     constexpr explicit Currency(std::int64_t v) : v_(v) {}
     std::int64_t v_ = 0;
 };
+
+// The arithmetic is inline: a return's computation does it thousands of times.
+namespace detail {
+[[noreturn]] void raiseCurrencyOverflow();
+}  // namespace detail
+
+inline Currency Currency::fromDollars(std::int64_t dollars) {
+    std::int64_t r;
+    if (__builtin_mul_overflow(dollars, kScale, &r)) detail::raiseCurrencyOverflow();
+    return Currency(r);
+}
+
+inline Currency Currency::timesWhole(std::int64_t n) const {
+    std::int64_t r;
+    if (__builtin_mul_overflow(v_, n, &r)) detail::raiseCurrencyOverflow();
+    return Currency(r);
+}
+
+inline Currency Currency::fromDouble4(double value) {
+    // 2^63 is exactly representable; anything at or beyond it does not fit.
+    constexpr double kLimit = 9223372036854775808.0;
+    const double scaled = std::nearbyint(value * static_cast<double>(kScale));  // ties to even
+    if (!(scaled < kLimit && scaled >= -kLimit)) detail::raiseCurrencyOverflow();  // also rejects NaN
+    return Currency(static_cast<std::int64_t>(scaled));
+}
+
+inline Currency Currency::roundDollarsEven() const {
+    std::int64_t q = v_ / kScale;
+    const std::int64_t r = v_ % kScale;  // same sign as v_
+    const std::int64_t twice = 2 * (r < 0 ? -r : r);
+    if (twice > kScale || (twice == kScale && (q % 2 != 0))) q += (v_ < 0 ? -1 : 1);
+    return fromDollars(q);
+}
+
+inline Currency Currency::roundDollarsAwayFromZero() const {
+    std::int64_t q = v_ / kScale;
+    const std::int64_t r = v_ % kScale;
+    if (2 * (r < 0 ? -r : r) >= kScale) q += (v_ < 0 ? -1 : 1);
+    return fromDollars(q);
+}
+
+inline Currency operator+(Currency a, Currency b) {
+    std::int64_t r;
+    if (__builtin_add_overflow(a.v_, b.v_, &r)) detail::raiseCurrencyOverflow();
+    return Currency(r);
+}
+
+inline Currency operator-(Currency a, Currency b) {
+    std::int64_t r;
+    if (__builtin_sub_overflow(a.v_, b.v_, &r)) detail::raiseCurrencyOverflow();
+    return Currency(r);
+}
+
+inline Currency operator-(Currency a) { return Currency() - a; }
 
 // Whole dollars as a constant.
 constexpr Currency usd(std::int64_t dollars) { return Currency::fromScaled(dollars * Currency::kScale); }

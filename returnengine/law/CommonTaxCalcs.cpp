@@ -56,6 +56,9 @@ const std::string& rateFilePath(std::string_view fileName) {
                         paths.emplace_back(name, folder + std::string(name));
         return paths;
     }();
+    // Rows name their files by the same literals: the address usually decides.
+    for (const auto& [name, path] : known)
+        if (name.data() == fileName.data() && name.size() == fileName.size()) return path;
     for (const auto& [name, path] : known)
         if (name == fileName) return path;
     thread_local std::string other;

@@ -260,16 +260,13 @@ constexpr Route kEachYear{2001, 2009, Earlier::Refused};
 
 }  // namespace
 
-const Edition& enactedEdition() {
-    static constexpr Edition kEdition{
-        .id = LawEdition::Enacted,
-        .rows = kRows,
-        .routes = {{kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear,
-                    kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear}},
-        .laterYearsUseLastLaw = false,
-        .entryNames = {},
-    };
-    return kEdition;
-}
+constexpr Edition kEnactedEdition{
+    .id = LawEdition::Enacted,
+    .rows = kRows,
+    .routes = {{kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear,
+                kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear}},
+    .laterYearsUseLastLaw = false,
+    .entryNames = {},
+};
 
 }  // namespace osgrin::law

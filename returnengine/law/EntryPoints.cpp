@@ -7,25 +7,17 @@
 
 namespace osgrin::law {
 
-const Edition& lawOf(const iTop& r) { return edition(r.lawEdition()); }
-
-int routedYear(const iTop& r, Family family) { return law::routedYear(lawOf(r), family, r.TaxYear()); }
-
-const YearLaw* rowFor(const iTop& r, Family family) {
-    const Edition& law = lawOf(r);
-    const int year = law::routedYear(law, family, r.TaxYear());
-    return year == kNoFunction ? nullptr : &law.row(year);
-}
-
-const YearLaw& yearRules(const iTop& r) { return *rowFor(r, Family::YearRules); }
-
 namespace entry {
 namespace {
 
-// Runs a family's rule with a law year's row under the entry point's trap.
+// Runs a family's rule with a law year's row under the entry point's trap; the
+// location is looked up only when an error passes.
 template <class Rule>
 Currency run(const Edition& law, Family family, int lawYear, Rule&& rule) {
-    return lawTrap(entryLocation(law, family, lawYear), [&] {
+    const auto mark = [&](tavrel::TaxError& e) {
+        e.addTemplateLocation(std::string(entryLocation(law, family, lawYear)), kFileDescription);
+    };
+    return tavrel::trapped(mark, [&] {
         if (lawYear < law.firstYear() || lawYear > law.lastYear())
             throw tavrel::TaxError::standard(tavrel::err::SubscriptOutOfRange, std::to_string(lawYear));
         return rule(law.row(lawYear));

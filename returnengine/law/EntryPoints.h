@@ -7,23 +7,24 @@
 
 #include "CommonTaxCalcs.h"
 #include "LawEditions.h"
-
-namespace osgrin {
-class iTop;
-}
+#include "iTop.h"
 
 namespace osgrin::law {
 
 // The edition a return is computed under.
-const Edition& lawOf(const iTop& r);
+inline const Edition& lawOf(const iTop& r) { return edition(r.lawEdition()); }
 // The law year serving the return's tax year for a family, or kNoFunction;
 // error 5 when the edition has no law for the year.
-int routedYear(const iTop& r, Family family);
+inline int routedYear(const iTop& r, Family family) { return routedYear(lawOf(r), family, r.TaxYear()); }
 // The row serving the return's tax year for a family, or null when none does.
-const YearLaw* rowFor(const iTop& r, Family family);
+inline const YearLaw* rowFor(const iTop& r, Family family) {
+    const Edition& law = lawOf(r);
+    const int year = routedYear(law, family, r.TaxYear());
+    return year == kNoFunction ? nullptr : &law.row(year);
+}
 // The row of the return's tax year for the rules without entry points of their
 // own (every edition has one for any year it does not refuse).
-const YearLaw& yearRules(const iTop& r);
+inline const YearLaw& yearRules(const iTop& r) { return *rowFor(r, Family::YearRules); }
 
 }  // namespace osgrin::law
 

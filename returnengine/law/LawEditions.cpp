@@ -15,13 +15,6 @@ constexpr std::string_view kFamilyNames[kFamilyCount] = {
     "CalcSEMedInsDed", "YearRules",
 };
 
-[[noreturn]] void refuse(const Edition& law, int taxYear) {
-    throw tavrel::TaxError::standard(
-        tavrel::err::InvalidCall, "tax year " + std::to_string(taxYear) + " is outside the years of the \"" +
-                                      std::string(lawEditionText(law.id)) + "\" law (" +
-                                      std::to_string(law.firstYear()) + " to " + std::to_string(law.lastYear()) + ")");
-}
-
 // Entry-point locations, built once: one per family and year of every edition.
 struct Locations {
     int firstYear = 0;
@@ -48,22 +41,11 @@ const Locations& locations() {
 
 }  // namespace
 
-const Edition& edition(LawEdition e) { return e == LawEdition::Enacted ? enactedEdition() : tables2008Edition(); }
-
-int routedYear(const Edition& law, Family family, int taxYear) {
-    const Route& r = law.route(family);
-    if (taxYear < r.firstOwn) {
-        switch (r.earlier) {
-        case Earlier::Nothing: return kNoFunction;
-        case Earlier::FirstYear: return r.firstOwn;
-        case Earlier::Refused: refuse(law, taxYear);
-        }
-    }
-    if (taxYear > r.lastOwn) {
-        if (taxYear > law.lastYear() && !law.laterYearsUseLastLaw) refuse(law, taxYear);
-        return r.lastOwn;
-    }
-    return taxYear == r.sharedYear ? r.servedBy : taxYear;
+void refuseYear(const Edition& law, int taxYear) {
+    throw tavrel::TaxError::standard(
+        tavrel::err::InvalidCall, "tax year " + std::to_string(taxYear) + " is outside the years of the \"" +
+                                      std::string(lawEditionText(law.id)) + "\" law (" +
+                                      std::to_string(law.firstYear()) + " to " + std::to_string(law.lastYear()) + ")");
 }
 
 std::string_view familyName(Family family) { return kFamilyNames[static_cast<std::size_t>(family)]; }

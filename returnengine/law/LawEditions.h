@@ -66,13 +66,31 @@ struct Edition {
     const YearLaw& row(int lawYear) const { return rows[static_cast<std::size_t>(lawYear - firstYear())]; }
 };
 
-const Edition& edition(LawEdition e);
-const Edition& tables2008Edition();
-const Edition& enactedEdition();
+// The two editions (Tables2008Law.cpp, EnactedLaw.cpp).
+extern const Edition kTables2008Edition;
+extern const Edition kEnactedEdition;
+inline const Edition& tables2008Edition() { return kTables2008Edition; }
+inline const Edition& enactedEdition() { return kEnactedEdition; }
+inline const Edition& edition(LawEdition e) { return e == LawEdition::Enacted ? kEnactedEdition : kTables2008Edition; }
+
+// Error 5: the edition has no law for the tax year.
+[[noreturn]] void refuseYear(const Edition& law, int taxYear);
 
 // The year whose function of the family serves the tax year, or kNoFunction;
-// error 5 when the edition refuses the year.
-int routedYear(const Edition& law, Family family, int taxYear);
+// error 5 when the edition refuses the year. Inline: every rule asks.
+inline int routedYear(const Edition& law, Family family, int taxYear) {
+    const Route& r = law.route(family);
+    if (taxYear < r.firstOwn) {
+        if (r.earlier == Earlier::Nothing) return kNoFunction;
+        if (r.earlier == Earlier::FirstYear) return r.firstOwn;
+        refuseYear(law, taxYear);
+    }
+    if (taxYear > r.lastOwn) {
+        if (taxYear > law.lastYear() && !law.laterYearsUseLastLaw) refuseYear(law, taxYear);
+        return r.lastOwn;
+    }
+    return taxYear == r.sharedYear ? r.servedBy : taxYear;
+}
 
 // The family's name in entry-point names ("StdDed").
 std::string_view familyName(Family family);

@@ -66,6 +66,38 @@ TaxesOfChoice taxesWith(iTop& r, bool itemizes, Currency itemized, Currency stan
     return t;
 }
 
+// After a computation with the itemized deductions (more than the standard
+// deduction): whether the standard deduction's regular tax + AMT is certainly
+// higher, so that it need not be computed. The standard deduction adds taxable
+// income and AMT income; that costs tax for certain when the extra taxable
+// income is ordinary (ordinary income is already above zero) and the regular
+// tax decides, or when the AMT decides, the AMT allowed some itemized
+// deductions and its base is already above the gains.
+bool standardCertainlyCostsMore(const iTop& r, const TaxesOfChoice& itemizing) {
+    const Currency gains = tavrel::minMax(r.inc().whole(iInc::AdjNetCG), Currency(), true);
+    if (itemizing.regular >= itemizing.tentative) return r.get(iTop::TaxInc) > gains;
+    const iAMT& amt = r.amt();
+    return amt.get(iAMT::ItemDed) > Currency() && amt.get(iAMT::TaxIncPostExemption) > gains;
+}
+
+// Itemize only when that gives the lower regular tax + AMT; on a tie the
+// standard deduction. Each choice is computed only when the other one cannot
+// be known to win: itemizing more than the standard deduction never costs
+// more, and itemizing less only helps a return whose AMT decides.
+void chooseByLowerTax(iTop& r, Currency itemized, Currency standard, Currency agi, bool floor) {
+    if (itemized > standard) {
+        const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
+        if (standardCertainlyCostsMore(r, withItemized)) return;
+        const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
+        if (withItemized.combined < withStandard.combined) taxesWith(r, true, itemized, standard, agi, floor);
+        return;
+    }
+    const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
+    if (withStandard.tentative <= withStandard.regular) return;
+    const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
+    if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, itemized, standard, agi, floor);
+}
+
 }  // namespace
 
 void TopTaxCalc(iTop& r) {
@@ -84,15 +116,7 @@ void TopTaxCalc(iTop& r) {
             // The larger deduction; a tie takes the standard deduction.
             taxesWith(r, itemized > standard, itemized, standard, agi, floor);
         } else {
-            // Itemize only when that lowers the regular tax + AMT; on a tie the
-            // standard deduction. Itemizing less than the standard deduction raises
-            // the regular tax, so it can only help a return whose minimum tax is
-            // above its regular tax with the standard deduction.
-            const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
-            if (itemized > standard || withStandard.tentative > withStandard.regular) {
-                const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
-                if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, itemized, standard, agi, floor);
-            }
+            chooseByLowerTax(r, itemized, standard, agi, floor);
         }
         // 13-16. Other taxes, credits, total tax and the balance due (negative: a refund).
         const Currency combined = r.get(iTop::RegAndAmtTax);
