@@ -194,13 +194,16 @@ protected:
         set(line, parseFor(r, textValue));
     }
 
-    // An input flag of the object: edit-gated, dirty on, calculated off.
-    void letInputFlag(bool& field, bool value) {
+    // An input of the object other than a money line (a flag, a count, a
+    // year): edit-gated, dirty on, calculated off.
+    template <class T>
+    void letInput(T& field, T value) {
         if (!flags_.editing) return;
         field = value;
         flags_.dirty = true;
         flags_.calculated = false;
     }
+    void letInputFlag(bool& field, bool value) { letInput(field, value); }
 
     std::array<Currency, N> lines_{};
     EditFlags flags_;

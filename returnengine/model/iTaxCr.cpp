@@ -15,16 +15,9 @@ void iTaxCr::letNumOfChildCrChildren(std::string_view text) {
     if (!flags_.editing) return;
     if (!tavrel::isNumeric(text))
         throw tavrel::TaxError(tavrel::err::NotANumber, "This item needs to be a number.", std::string(kProjectName));
-    children_ = tavrel::toInt16(text);
-    flags_.dirty = true;
-    flags_.calculated = false;
+    letInput(children_, tavrel::toInt16(text));
 }
 
-void iTaxCr::letChildCount(std::int16_t count) {
-    if (!flags_.editing) return;
-    children_ = count;
-    flags_.dirty = true;
-    flags_.calculated = false;
-}
+void iTaxCr::letChildCount(std::int16_t count) { letInput(children_, count); }
 
 }  // namespace osgrin

@@ -137,34 +137,17 @@ void iTop::letTaxYear(std::string_view t) {
     flags_.calculated = false;
 }
 
-void iTop::letTaxYearNumber(std::int16_t year) {
-    if (!flags_.editing) return;
-    taxYear_ = year;
-    flags_.dirty = true;
-    flags_.calculated = false;
-}
+void iTop::letTaxYearNumber(std::int16_t year) { letInput(taxYear_, year); }
 
-void iTop::letDependentCount(std::int16_t count) {
-    if (!flags_.editing) return;
-    dependents_ = count;
-    flags_.dirty = true;
-    flags_.calculated = false;
-}
+void iTop::letDependentCount(std::int16_t count) { letInput(dependents_, count); }
 
 void iTop::letDependents(std::string_view t) {
     if (!flags_.editing) return;
     if (!tavrel::isNumeric(t)) throw notANumber();
-    dependents_ = tavrel::toInt16(t);
-    flags_.dirty = true;
-    flags_.calculated = false;
+    letInput(dependents_, tavrel::toInt16(t));
 }
 
-void iTop::letFilingStatus(std::int32_t status) {
-    if (!flags_.editing) return;
-    filingStatus_ = status;
-    flags_.dirty = true;
-    flags_.calculated = false;
-}
+void iTop::letFilingStatus(std::int32_t status) { letInput(filingStatus_, status); }
 
 namespace {
 template <class T>
