@@ -34,7 +34,7 @@ Currency Adj2IncCalc(iTop& r) {
 Currency CalcIRADed(iTop& r, int spouse) {
     return lawTrap("Adj2IncCalcs.CalcIRADed", [&] {
         const Adj2Inc& adj = r.adj();
-        const bool joint = r.FilingStatus() == 2;
+        const bool joint = law::statusOf(r.FilingStatus()) == law::Status::Joint;
         const bool covered = joint ? (adj.IsSp1InRetPlan() || adj.IsSp2InRetPlan()) : adj.IsSp1InRetPlan();
         if (spouse != 0 && !joint) return Currency();  // only a joint return has a second spouse's IRA
         const Currency contribution = adj.whole(spouse == 0 ? Adj2Inc::IRAContribSP1 : Adj2Inc::IRAContribSP2);

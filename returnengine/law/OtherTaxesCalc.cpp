@@ -28,7 +28,7 @@ Currency CalcOtherTaxes(iTop& r) {
         const Currency se1 = CalcSETax(r, 0);
         other.set(iOtherTaxes::SETaxSp1, se1);
         Currency se2;
-        if (r.FilingStatus() == 2) se2 = CalcSETax(r, 1);
+        if (law::statusOf(r.FilingStatus()) == law::Status::Joint) se2 = CalcSETax(r, 1);
         // Written for every status, so a spouse-2 tax left by an earlier computation
         // under another status is never carried into the deduction.
         other.set(iOtherTaxes::SETaxSp2, se2);
