@@ -154,6 +154,12 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
 }
 
 SaveResult replaceFileAtomically(const std::string& path, std::string_view content) {
+    return replaceFileAtomically(path, std::span<const std::string_view>(&content, 1), Durability::Flushed);
+}
+
+SaveResult replaceFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
+                                 Durability durability) {
+    const bool flush = durability == Durability::Flushed;
     std::string target = path;
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
@@ -174,7 +180,8 @@ SaveResult replaceFileAtomically(const std::string& path, std::string_view conte
         return saveFailure(error, step);
     };
 
-    if (!writeAll(fd.get(), content)) return abandon(errno, "cannot write");
+    for (const std::string_view content : pieces)
+        if (!writeAll(fd.get(), content)) return abandon(errno, "cannot write");
     const mode_t mode = existed ? (st.st_mode & 07777) : (0666 & ~currentUmask());
     if (::fchmod(fd.get(), mode) != 0) return abandon(errno, "cannot set the permissions");
     if (existed) {
@@ -184,14 +191,16 @@ SaveResult replaceFileAtomically(const std::string& path, std::string_view conte
         if (::fstat(fd.get(), &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid))
             (void)::fchown(fd.get(), st.st_uid, st.st_gid);
     }
-    if (::fsync(fd.get()) != 0) return abandon(errno, "cannot write");
+    if (flush && ::fsync(fd.get()) != 0) return abandon(errno, "cannot write");
     if (fd.close() != 0) return abandon(errno, "cannot write");
     if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon(errno, "cannot replace the file");
 
     // Make the rename itself durable. The new contents are already in place, so
     // a failure here is not reported as a failed save.
-    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) (void)::fsync(folder.get());
+    if (flush) {
+        Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.valid()) (void)::fsync(folder.get());
+    }
     return {};
 }
 

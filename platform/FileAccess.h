@@ -4,6 +4,8 @@
 // tell "missing" from "unreadable" and to know which system call failed and why.
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,6 +44,17 @@ struct SaveResult {
 // On failure the temporary file is removed and the target is left as it was.
 // A symbolic link is followed, so the link stays a link.
 SaveResult replaceFileAtomically(const std::string& path, std::string_view content);
+
+// Whether a replacement waits until its contents are on the disk before the rename.
+enum class Durability : std::uint8_t {
+    Flushed,    // what a user typed in: it survives a crash of the machine
+    Unflushed,  // results that can be computed again: no waiting on the disk; a
+                // reader still sees the old file or the whole new one, never a part
+};
+
+// The same, with the contents given in pieces, written one after another.
+SaveResult replaceFileAtomically(const std::string& path, std::span<const std::string_view> pieces,
+                                 Durability durability);
 
 // The error number a failed save raises for a system error code: 76 when a folder
 // is missing, 70 when permission is refused, 61 when there is no room, 75 otherwise.
