@@ -1,0 +1,76 @@
+#include "CalcRun.h"
+
+#include "CalcOutput.h"
+#include "CalcWorker.h"
+#include "CsvLines.h"
+#include "TaxsimColumns.h"
+
+#include "FileAccess.h"
+
+#include <exception>
+#include <thread>
+
+namespace tavrel::calc {
+namespace {
+
+// Files of tens of millions of rows still fit; the results need about as much again.
+constexpr std::size_t kMaxInputBytes = std::size_t{2} << 30;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string readProblem(const platform::FileText& input) {
+    switch (input.status) {
+    case platform::FileText::Status::Ok: return {};
+    case platform::FileText::Status::Missing: return "no such file";
+    case platform::FileText::Status::Failed:
+    case platform::FileText::Status::TooLarge: return input.reason;
+    }
+    return input.reason;
+}
+
+}  // namespace
+
+int RunCalc(const CalcRequest& request, std::ostream& standardOutput, std::ostream& standardError) {
+    const std::string inputName = platform::quotedForMessage(request.inputFile);
+    const platform::FileText input = platform::readTextFile(request.inputFile, kMaxInputBytes);
+    if (const std::string problem = readProblem(input); !problem.empty()) {
+        standardError << "tavrel: cannot read " << inputName << ": " << problem << '\n';
+        return 1;
+    }
+
+    std::string_view rows = input.text;
+    if (rows.starts_with(kByteOrderMark)) rows.remove_prefix(kByteOrderMark.size());
+    std::string_view headerLine;
+    while (takeLine(rows, headerLine) && isBlankLine(headerLine)) {
+    }
+    if (isBlankLine(headerLine)) {
+        standardError << "tavrel: " << inputName << " has no header line (it needs taxsimid, year and mstat)\n";
+        return 1;
+    }
+    const HeaderRead header = readHeader(headerLine);
+    if (!header.problem.empty()) {
+        standardError << "tavrel: " << inputName << ": " << header.problem << '\n';
+        return 1;
+    }
+
+    const unsigned threads = request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
+    ComputedRows computed;
+    try {
+        computed = computeAll(rows, header.layout, request.law, threads);
+    } catch (const std::exception& e) {
+        standardError << "tavrel: the returns of " << inputName << " could not be computed: " << e.what() << '\n';
+        return 1;
+    }
+
+    const std::string written = request.outputFile.empty()
+                                    ? writeToStream(standardOutput, computed.pieces)
+                                    : writeToFile(request.outputFile, computed.pieces);
+    if (!written.empty()) {
+        standardError << "tavrel: cannot write "
+                      << (request.outputFile.empty() ? std::string("the results") : platform::quotedForMessage(request.outputFile))
+                      << ": " << written << '\n';
+        return 1;
+    }
+    return computed.failedRows > 0 ? 1 : 0;
+}
+
+}  // namespace tavrel::calc
