@@ -4,6 +4,8 @@
 
 #include "TaxError.h"
 
+#include <cstring>
+
 namespace tavrel::calc {
 namespace {
 
@@ -68,15 +70,22 @@ std::optional<RowError> RowReader::read(std::string_view line, TaxsimRow& row) {
     // is still cut, to find the id and year and count the values.
     bool failed = false;
     RowError error;
-    const char* p = line.data();
+    if (scratch_.size() < line.size() + kScanPadding) scratch_.resize(line.size() + kScanPadding);
+    if (!line.empty()) std::memcpy(scratch_.data(), line.data(), line.size());
+    scratch_[line.size()] = '\n';  // stops every run of digits, signs, points and blanks
+    const char* p = scratch_.data();
     const char* const end = p + line.size();
+    // The id and year as views into the line itself, not into the copy.
+    auto inLine = [&](std::string_view text) {
+        return line.substr(static_cast<std::size_t>(text.data() - scratch_.data()), text.size());
+    };
     std::size_t values = 0;
     ScannedValue scanned;
     for (;; ++values) {
         p = scanValue(p, end, scanned);
         if (values < columns) {
-            if (values == idAt_) row.id = scanned.text;
-            if (values == yearAt_) row.year = scanned.text;
+            if (values == idAt_) row.id = inLine(scanned.text);
+            if (values == yearAt_) row.year = inLine(scanned.text);
             const HeaderColumn& c = layout_.columns[values];
             if (!failed && c.rule != ValueRule::Text) failed = !readValue(c, scanned, row, error);
         }

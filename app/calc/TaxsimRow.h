@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace tavrel::calc {
 
@@ -22,7 +23,9 @@ struct TaxsimRow {
     Currency operator[](Column c) const { return values[static_cast<std::size_t>(c)]; }
 };
 
-// Reads rows of one layout, row after row without allocating.
+// Reads rows of one layout. Each line is copied into the reader's own buffer
+// first (see kScanPadding), which grows to the longest line and no further, so
+// row after row is read without allocating.
 class RowReader {
 public:
     explicit RowReader(const ColumnLayout& layout);
@@ -33,6 +36,7 @@ public:
 
 private:
     const ColumnLayout& layout_;
+    std::vector<char> scratch_;  // the line being read, a stop byte and room to spare
     std::size_t idAt_ = std::string_view::npos, yearAt_ = std::string_view::npos;
 };
 

@@ -15,10 +15,16 @@ using tavrel::calc::scanValue;
 
 namespace {
 
+// Scans the start of the line as the row reader does: from a copy followed by
+// a stop byte and the room the reading needs.
 ScannedValue scan(std::string_view line, std::string_view* rest = nullptr) {
+    static std::string copy;
+    copy.assign(line);
+    copy.append(tavrel::calc::kScanPadding, '\n');
     ScannedValue v;
-    const char* stop = scanValue(line.data(), line.data() + line.size(), v);
-    if (rest) *rest = line.substr(static_cast<std::size_t>(stop - line.data()));
+    const char* stop = scanValue(copy.data(), copy.data() + line.size(), v);
+    if (rest) *rest = line.substr(static_cast<std::size_t>(stop - copy.data()));
+    v.text = line.substr(static_cast<std::size_t>(v.text.data() - copy.data()), v.text.size());
     return v;
 }
 
@@ -37,6 +43,23 @@ TEST(ScanValue, AgreesWithTheFullParserOnEveryForm) {
             EXPECT_EQ(v.amount.scaled, expected.scaled) << text;
         }
         EXPECT_EQ(v.text, text);
+    }
+}
+
+TEST(ScanValue, AgreesWithTheFullParserAtEveryLength) {
+    // 1 to 17 integer digits and 0 to 6 decimals, where the reading changes
+    // from eight digits at a time to the full parser.
+    for (int integerDigits = 1; integerDigits <= 17; ++integerDigits) {
+        for (int decimals = 0; decimals <= 6; ++decimals) {
+            std::string text = integerDigits % 2 ? "-" : "";
+            for (int i = 0; i < integerDigits; ++i) text += static_cast<char>('1' + (i * 7 + integerDigits) % 9);
+            if (decimals > 0) text += '.';
+            for (int i = 0; i < decimals; ++i) text += static_cast<char>('0' + (i * 3 + decimals) % 10);
+            const ScannedValue v = scan(text + ",9");
+            const Currency::ParseResult expected = Currency::parse(text);
+            EXPECT_EQ(v.amount.status, expected.status) << text;
+            EXPECT_EQ(v.amount.scaled, expected.ok() ? expected.scaled : 0) << text;
+        }
     }
 }
 
@@ -62,6 +85,23 @@ TEST(ScanValue, StopsAtTheCommaAndTrimsBlanks) {
         EXPECT_EQ(v.text, c.text) << c.name;
         EXPECT_EQ(v.amount.scaled, c.scaled) << c.name;
         EXPECT_EQ(rest, c.rest) << c.name;
+    }
+}
+
+TEST(WriteAmount, IsTheExactTextWithAtLeastTwoDecimals) {
+    // Around every power of ten, where the number of digits changes.
+    for (int exponent = 0; exponent <= 18; ++exponent) {
+        std::int64_t power = 1;
+        for (int i = 0; i < exponent; ++i) power *= 10;
+        for (const std::int64_t scaled : {power - 1, power, power + 1, power + 7'654, -power, -(power - 1)}) {
+            std::string expected = Currency::fromScaled(scaled).toExactText();
+            const auto point = expected.find('.');
+            if (point == std::string::npos) expected += ".00";
+            else if (expected.size() - point == 2) expected += '0';
+            char buffer[tavrel::calc::kMaxAmountChars];
+            char* end = tavrel::calc::writeAmount(buffer, Currency::fromScaled(scaled));
+            EXPECT_EQ(std::string(buffer, end), expected) << scaled;
+        }
     }
 }
 

@@ -111,3 +111,16 @@ TEST(RowReader, UnsupportedColumnsHoldingZeroAreFine) {
     const Read r("taxsimid,year,mstat,gssi,ui,rentpaid,nosuchname", "1,2008,1,0,0.00,,-0");
     EXPECT_FALSE(r.error) << r.error->message;
 }
+
+TEST(RowReader, StopsAtTheLineEndWhateverFollowsIt) {
+    // Lines are views into the whole file: the digits of the next line, right
+    // after this one's last value, must not be read as part of it.
+    const auto header = readHeader("taxsimid,year,mstat,pwages");
+    const std::string file = "1,2008,1,5\n987654321";
+    RowReader reader(header.layout);
+    TaxsimRow row;
+    ASSERT_FALSE(reader.read(std::string_view(file).substr(0, 10), row));
+    EXPECT_EQ(row[Column::Pwages], tavrel::usd(5));
+    ASSERT_FALSE(reader.read(std::string_view(file).substr(0, 9), row));
+    EXPECT_EQ(row[Column::Pwages], tavrel::Currency());
+}
