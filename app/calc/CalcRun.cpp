@@ -3,6 +3,7 @@
 #include "CalcOutput.h"
 #include "CalcWorker.h"
 #include "CsvLines.h"
+#include "InputText.h"
 #include "TaxsimColumns.h"
 
 #include "FileAccess.h"
@@ -17,27 +18,17 @@ namespace {
 constexpr std::size_t kMaxInputBytes = std::size_t{2} << 30;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string readProblem(const platform::FileText& input) {
-    switch (input.status) {
-    case platform::FileText::Status::Ok: return {};
-    case platform::FileText::Status::Missing: return "no such file";
-    case platform::FileText::Status::Failed:
-    case platform::FileText::Status::TooLarge: return input.reason;
-    }
-    return input.reason;
-}
-
 }  // namespace
 
 int RunCalc(const CalcRequest& request, std::ostream& standardOutput, std::ostream& standardError) {
     const std::string inputName = platform::quotedForMessage(request.inputFile);
-    const platform::FileText input = platform::readTextFile(request.inputFile, kMaxInputBytes);
-    if (const std::string problem = readProblem(input); !problem.empty()) {
-        standardError << "tavrel: cannot read " << inputName << ": " << problem << '\n';
+    const InputText input(request.inputFile, kMaxInputBytes);
+    if (!input.problem().empty()) {
+        standardError << "tavrel: cannot read " << inputName << ": " << input.problem() << '\n';
         return 1;
     }
 
-    std::string_view rows = input.text;
+    std::string_view rows = input.text();
     if (rows.starts_with(kByteOrderMark)) rows.remove_prefix(kByteOrderMark.size());
     std::string_view headerLine;
     while (takeLine(rows, headerLine) && isBlankLine(headerLine)) {
