@@ -3,7 +3,8 @@
 // reading 200,000 rows (14 MB) into fresh memory took about 25 ms, a tenth of
 // computing them, and mapping it takes a fraction of a millisecond. Anything
 // else (missing, unreadable, a folder, an empty file) is read as the program
-// reads every file, for the same messages.
+// reads every file, for the same messages. A file cut shorter by another program
+// while a run reads it can end the run with SIGBUS, as with any mapped file.
 
 #include <cstddef>
 #include <string>
