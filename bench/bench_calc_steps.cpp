@@ -1,6 +1,6 @@
 // Where the time of "tavrel /calc" goes: each step of a row on one thread
 // (reading the values, putting them on the return, computing it, formatting
-// its line) in the thread's processor time, then, in elapsed time, reading the
+// its line) in the thread's processor time, then, in elapsed time, mapping the
 // file, all rows on one thread and on every core, and writing the output file.
 // Every figure is the best of ten runs.
 //
@@ -9,12 +9,11 @@
 #include "CalcOutput.h"
 #include "CalcWorker.h"
 #include "CsvLines.h"
+#include "InputText.h"
 #include "ResultCsv.h"
 #include "TaxsimColumns.h"
 #include "TaxsimReturn.h"
 #include "TaxsimRow.h"
-
-#include "FileAccess.h"
 
 #include <algorithm>
 #include <chrono>
@@ -60,13 +59,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_calc_steps IN.csv\n");
         return 2;
     }
-    tavrel::platform::FileText input;
-    const double readFile = best(wallSeconds, [&] { input = tavrel::platform::readTextFile(argv[1], std::size_t{1} << 31); });
-    if (input.status != tavrel::platform::FileText::Status::Ok) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    const double readFile = best(wallSeconds, [&] { InputText mapped(argv[1], std::size_t{1} << 31); });
+    const InputText input(argv[1], std::size_t{1} << 31);
+    if (!input.problem().empty()) {
+        std::fprintf(stderr, "cannot read %s: %s\n", argv[1], input.problem().c_str());
         return 1;
     }
-    std::string_view rows = input.text, header;
+    std::string_view rows = input.text(), header;
     takeLine(rows, header);
     const HeaderRead layout = readHeader(header);
     if (!layout.problem.empty()) {
@@ -116,7 +115,7 @@ int main(int argc, char** argv) {
     std::printf("  put on the return   %7.0f ns per row\n", perRow(load));
     std::printf("  compute             %7.0f ns per row\n", perRow(loadAndCompute - load));
     std::printf("  format the line     %7.0f ns per row\n", perRow(format));
-    std::printf("read the file         %7.1f ms\n", readFile * 1e3);
+    std::printf("map the file          %7.1f ms\n", readFile * 1e3);
     std::printf("all rows, 1 thread    %7.1f ms (%.0f rows per second)\n", single * 1e3,
                 static_cast<double>(count) / single);
     std::printf("all rows, %u threads   %7.1f ms (%.0f rows per second)\n", threads, parallel * 1e3,
