@@ -1,24 +1,31 @@
 #include "CalcOutput.h"
 
-#include "ResultCsv.h"
-
-#include "FileAccess.h"
-
 namespace tavrel::calc {
 
-std::string writeToFile(const std::string& path, const std::vector<TextBuffer>& pieces) {
-    std::vector<std::string_view> texts{kResultHeader};
-    for (const TextBuffer& p : pieces) texts.push_back(p.view());
-    // The results can be computed again, so the write does not wait for the disk.
-    const platform::SaveResult saved = platform::replaceFileAtomically(path, texts, platform::Durability::Unflushed);
-    return saved.ok() ? std::string() : saved.reason;
+ResultSink::ResultSink(std::ostream& out) : stream_(&out) {}
+
+ResultSink::ResultSink(const std::string& path) : file_(std::make_unique<platform::FileReplacement>(path)) {}
+
+ResultSink::~ResultSink() = default;
+
+std::string ResultSink::problem() const { return file_ ? file_->failure().reason : std::string(); }
+
+void ResultSink::write(std::string_view text) {
+    if (file_) {
+        file_->write(text);
+    } else if (*stream_) {
+        stream_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
 }
 
-std::string writeToStream(std::ostream& out, const std::vector<TextBuffer>& pieces) {
-    out.write(kResultHeader.data(), static_cast<std::streamsize>(kResultHeader.size()));
-    for (const TextBuffer& p : pieces) out.write(p.view().data(), static_cast<std::streamsize>(p.view().size()));
-    out.flush();
-    return out ? std::string() : "standard output could not be written";
+std::string ResultSink::finish() {
+    if (file_) {
+        // The results can be computed again, so the rename does not wait for the disk.
+        const platform::SaveResult saved = file_->commit(platform::Durability::Unflushed);
+        return saved.ok() ? std::string() : saved.reason;
+    }
+    stream_->flush();
+    return *stream_ ? std::string() : "standard output could not be written";
 }
 
 }  // namespace tavrel::calc

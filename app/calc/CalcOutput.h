@@ -1,18 +1,37 @@
 #pragma once
-// Writing the results: the header and then every piece in order, either to
-// standard output or to a file that is replaced only once all of it is written
-// (a temporary file in the same folder, renamed over it).
+// Where the results go, piece by piece in input order while the rows are still
+// being computed: standard output, or a file that is replaced only once all of
+// it is written (a temporary file in the same folder, renamed over it).
 
-#include "TextBuffer.h"
+#include "FileAccess.h"
 
+#include <memory>
 #include <ostream>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace tavrel::calc {
 
-// Empty when written; otherwise why not.
-std::string writeToFile(const std::string& path, const std::vector<TextBuffer>& pieces);
-std::string writeToStream(std::ostream& out, const std::vector<TextBuffer>& pieces);
+class ResultSink {
+public:
+    explicit ResultSink(std::ostream& out);
+    explicit ResultSink(const std::string& path);
+    ~ResultSink();
+    ResultSink(const ResultSink&) = delete;
+    ResultSink& operator=(const ResultSink&) = delete;
+
+    // Why the output cannot be written, when that is known already (the
+    // temporary file could not be made); else empty.
+    std::string problem() const;
+    // Adds the text; nothing more is written once a write has failed.
+    void write(std::string_view text);
+    // Ends the output (renames the file into place); empty when all of it was
+    // written, otherwise why not.
+    std::string finish();
+
+private:
+    std::ostream* stream_ = nullptr;
+    std::unique_ptr<platform::FileReplacement> file_;
+};
 
 }  // namespace tavrel::calc

@@ -44,24 +44,26 @@ int RunCalc(const CalcRequest& request, std::ostream& standardOutput, std::ostre
     }
 
     const unsigned threads = request.threads != 0 ? request.threads : std::max(1u, std::thread::hardware_concurrency());
-    ComputedRows computed;
+    const std::string outputName =
+        request.outputFile.empty() ? std::string("the results") : platform::quotedForMessage(request.outputFile);
+    ResultSink output = request.outputFile.empty() ? ResultSink(standardOutput) : ResultSink(request.outputFile);
+    if (const std::string problem = output.problem(); !problem.empty()) {
+        standardError << "tavrel: cannot write " << outputName << ": " << problem << '\n';
+        return 1;
+    }
+    std::size_t failedRows = 0;
     try {
-        computed = computeAll(rows, header.layout, request.law, threads);
+        output.write(kResultHeader);
+        failedRows = computeAll(rows, header.layout, request.law, threads, output);
     } catch (const std::exception& e) {
         standardError << "tavrel: the returns of " << inputName << " could not be computed: " << e.what() << '\n';
         return 1;
     }
-
-    const std::string written = request.outputFile.empty()
-                                    ? writeToStream(standardOutput, computed.pieces)
-                                    : writeToFile(request.outputFile, computed.pieces);
-    if (!written.empty()) {
-        standardError << "tavrel: cannot write "
-                      << (request.outputFile.empty() ? std::string("the results") : platform::quotedForMessage(request.outputFile))
-                      << ": " << written << '\n';
+    if (const std::string problem = output.finish(); !problem.empty()) {
+        standardError << "tavrel: cannot write " << outputName << ": " << problem << '\n';
         return 1;
     }
-    return computed.failedRows > 0 ? 1 : 0;
+    return failedRows > 0 ? 1 : 0;
 }
 
 }  // namespace tavrel::calc

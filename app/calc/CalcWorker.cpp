@@ -1,6 +1,7 @@
 #include "CalcWorker.h"
 
 #include "CsvLines.h"
+#include "InOrderOutput.h"
 
 #include <atomic>
 #include <exception>
@@ -9,9 +10,10 @@
 namespace tavrel::calc {
 namespace {
 
-// More runs than threads, so a thread whose rows come cheap takes another
-// run instead of waiting for the slowest.
-constexpr std::size_t kRunsPerThread = 8;
+// Many runs per thread: a thread whose rows come cheap takes another run
+// instead of waiting for the slowest, and the output is written while the
+// rows after it are still being computed.
+constexpr std::size_t kRunsPerThread = 32;
 
 }  // namespace
 
@@ -36,14 +38,12 @@ std::size_t RowWorker::computeRows(std::string_view lines, TextBuffer& out) {
     return failed;
 }
 
-ComputedRows computeAll(std::string_view rows, const ColumnLayout& layout, osgrin::LawEdition law,
-                        unsigned threads) {
+std::size_t computeAll(std::string_view rows, const ColumnLayout& layout, osgrin::LawEdition law, unsigned threads,
+                       ResultSink& output) {
     if (threads == 0) threads = 1;
     const std::vector<std::string_view> runs = splitAtLines(rows, std::size_t{threads} * kRunsPerThread);
-    ComputedRows result;
-    result.pieces.resize(runs.size());
-    std::vector<std::size_t> failed(runs.size(), 0);
-    std::atomic<std::size_t> next{0};
+    InOrderOutput inOrder(runs.size(), output);
+    std::atomic<std::size_t> next{0}, failed{0};
     std::exception_ptr firstProblem;
     std::atomic_flag problemTaken;
 
@@ -51,10 +51,12 @@ ComputedRows computeAll(std::string_view rows, const ColumnLayout& layout, osgri
         try {
             RowWorker worker(layout, law);
             for (std::size_t i = next++; i < runs.size(); i = next++) {
+                TextBuffer results = inOrder.spareBuffer();
                 // An output row is about one and a half times its input row; room
                 // for twice the input saves growing the buffer.
-                result.pieces[i].reserve(2 * runs[i].size());
-                failed[i] = worker.computeRows(runs[i], result.pieces[i]);
+                results.reserve(2 * runs[i].size());
+                failed += worker.computeRows(runs[i], results);
+                inOrder.finished(i, std::move(results));
             }
         } catch (...) {
             // Out of memory and the like: the run cannot finish.
@@ -69,8 +71,7 @@ ComputedRows computeAll(std::string_view rows, const ColumnLayout& layout, osgri
     work();
     pool.clear();  // joins
     if (firstProblem) std::rethrow_exception(firstProblem);
-    for (const std::size_t f : failed) result.failedRows += f;
-    return result;
+    return failed;
 }
 
 }  // namespace tavrel::calc

@@ -1,8 +1,9 @@
 #pragma once
 // Computing the rows: each worker thread has its own reader, return and
-// buffers and takes runs of whole lines one at a time; every run's output is
-// kept apart so the rows come out in input order whatever the threading.
+// buffers and takes runs of whole lines one at a time; every run's output goes
+// to the output in input order whatever the threading.
 
+#include "CalcOutput.h"
 #include "ResultCsv.h"
 #include "TaxsimColumns.h"
 #include "TaxsimReturn.h"
@@ -13,7 +14,6 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 namespace tavrel::calc {
 
@@ -34,14 +34,10 @@ private:
     Figures figures_;
 };
 
-struct ComputedRows {
-    std::vector<TextBuffer> pieces;  // the output rows, in input order
-    std::size_t failedRows = 0;
-};
-
 // Computes the rows of the text (the input after its header) on `threads`
-// threads (at least one).
-ComputedRows computeAll(std::string_view rows, const ColumnLayout& layout, osgrin::LawEdition law,
-                        unsigned threads);
+// threads (at least one) and writes their lines to the output; returns how
+// many rows failed.
+std::size_t computeAll(std::string_view rows, const ColumnLayout& layout, osgrin::LawEdition law, unsigned threads,
+                       ResultSink& output);
 
 }  // namespace tavrel::calc

@@ -7,11 +7,21 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace tavrel::calc {
 
 class TextBuffer {
 public:
+    TextBuffer() = default;
+    TextBuffer(TextBuffer&& other) noexcept { *this = std::move(other); }
+    TextBuffer& operator=(TextBuffer&& other) noexcept {
+        data_ = std::move(other.data_);
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        return *this;
+    }
+
     // Where to write at least `n` more characters.
     char* room(std::size_t n) {
         if (capacity_ - size_ < n) grow(size_ + n);
