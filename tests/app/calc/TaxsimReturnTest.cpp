@@ -3,6 +3,8 @@
 // that a return reused row after row carries nothing from one row to the next.
 #include "TaxsimReturn.h"
 
+#include "ReadRow.h"
+
 #include "iTop.h"
 
 #include <gtest/gtest.h>
@@ -16,27 +18,26 @@ using osgrin::iTop;
 using tavrel::Currency;
 using tavrel::usd;
 using tavrel::calc::Figures;
-using tavrel::calc::readHeader;
-using tavrel::calc::RowError;
-using tavrel::calc::RowReader;
 using tavrel::calc::TaxsimReturn;
-using tavrel::calc::TaxsimRow;
 
 namespace {
 
-// A header, one row read with it and put on a return.
-struct Loaded {
-    tavrel::calc::HeaderRead header;
-    std::string line;
-    TaxsimRow row;
-    std::optional<RowError> error;
-    Loaded(std::string_view headerLine, std::string values, TaxsimReturn& r)
-        : header(readHeader(headerLine)), line(std::move(values)) {
-        RowReader reader(header.layout);
-        error = reader.read(line, row);
+// A header and one row read with it and put on a return.
+struct Loaded : ReadRow {
+    Loaded(std::string_view headerLine, std::string values, TaxsimReturn& r) : ReadRow(headerLine, std::move(values)) {
         if (!error) error = r.load(row, header.layout);
     }
 };
+
+// The figures of one row computed on a return of its own.
+Figures computedAlone(std::string_view header, std::string values) {
+    TaxsimReturn r(osgrin::LawEdition::Enacted);
+    const Loaded l(header, std::move(values), r);
+    EXPECT_FALSE(l.error) << l.line;
+    Figures f;
+    EXPECT_FALSE(r.compute(f)) << l.line;
+    return f;
+}
 
 using Reading = std::function<Currency(const iTop&)>;
 
@@ -205,26 +206,18 @@ TEST(TaxsimReturnCompute, AReusedReturnGivesWhatAFreshOneGives) {
     };
     TaxsimReturn reused(osgrin::LawEdition::Enacted);
     for (const char* row : rows) {
-        Figures once, fresh;
+        Figures once;
         const Loaded a(header, row, reused);
         ASSERT_FALSE(a.error) << row;
         ASSERT_FALSE(reused.compute(once)) << row;
-        TaxsimReturn alone(osgrin::LawEdition::Enacted);
-        const Loaded b(header, row, alone);
-        ASSERT_FALSE(b.error) << row;
-        ASSERT_FALSE(alone.compute(fresh)) << row;
-        EXPECT_EQ(once.values, fresh.values) << row;
+        EXPECT_EQ(once.values, computedAlone(header, row).values) << row;
     }
 }
 
 TEST(TaxsimReturnCompute, FiguresOfASimpleReturn) {
     // 2008 single, $50,000 of wages: the standard deduction of $5,450, one
     // exemption of $3,500, and the 10/15/25% brackets on $41,050.
-    TaxsimReturn r(osgrin::LawEdition::Enacted);
-    const Loaded l("taxsimid,year,mstat,pwages", "1,2008,1,50000", r);
-    ASSERT_FALSE(l.error);
-    Figures f;
-    ASSERT_FALSE(r.compute(f));
+    const Figures f = computedAlone("taxsimid,year,mstat,pwages", "1,2008,1,50000");
     EXPECT_EQ(f.values[Figures::Agi], usd(50000));
     EXPECT_EQ(f.values[Figures::StandardDeduction], usd(5450));
     EXPECT_EQ(f.values[Figures::Exemptions], usd(3500));
@@ -234,11 +227,7 @@ TEST(TaxsimReturnCompute, FiguresOfASimpleReturn) {
 }
 
 TEST(TaxsimReturnCompute, AnItemizingReturnShowsNoStandardDeduction) {
-    TaxsimReturn r(osgrin::LawEdition::Enacted);
-    const Loaded l("taxsimid,year,mstat,pwages,proptax,mortgage", "1,2008,1,90000,6000,9000", r);
-    ASSERT_FALSE(l.error);
-    Figures f;
-    ASSERT_FALSE(r.compute(f));
+    const Figures f = computedAlone("taxsimid,year,mstat,pwages,proptax,mortgage", "1,2008,1,90000,6000,9000");
     EXPECT_EQ(f.values[Figures::StandardDeduction], Currency());
     EXPECT_EQ(f.values[Figures::ItemizedDeductions], usd(15000));
 }

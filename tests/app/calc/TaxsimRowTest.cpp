@@ -1,5 +1,6 @@
 // The header and the rows of the input: which names are read, and which values
 // a row may hold in each column.
+#include "ReadRow.h"
 #include "TaxsimRow.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 
 using tavrel::calc::Column;
 using tavrel::calc::readHeader;
-using tavrel::calc::RowError;
 using tavrel::calc::RowReader;
 using tavrel::calc::TaxsimRow;
 
@@ -41,24 +41,12 @@ TEST(ReadHeader, Problems) {
 
 namespace {
 
-// A header and one row read with it.
-struct Read {
-    tavrel::calc::HeaderRead header;
-    std::string line;
-    TaxsimRow row;
-    std::optional<RowError> error;
-    Read(std::string_view headerLine, std::string values) : header(readHeader(headerLine)), line(std::move(values)) {
-        RowReader reader(header.layout);
-        error = reader.read(line, row);
-    }
-};
-
 constexpr std::string_view kHeader = "taxsimid,year,mstat,pwages,psemp,dividends,depx,page,gssi,state";
 
 }  // namespace
 
 TEST(RowReader, ReadsValuesByTheirColumns) {
-    const Read r(kHeader, " 7 ,2008,2,1234.56,-800,12e2,3,70.5,0,CA");
+    const ReadRow r(kHeader, " 7 ,2008,2,1234.56,-800,12e2,3,70.5,0,CA");
     ASSERT_FALSE(r.error) << r.error->message;
     EXPECT_EQ(r.row.id, "7");
     EXPECT_EQ(r.row.year, "2008");
@@ -71,7 +59,7 @@ TEST(RowReader, ReadsValuesByTheirColumns) {
 }
 
 TEST(RowReader, EmptyValuesAreZero) {
-    const Read r(kHeader, "1,2008,1,,,,,,,");
+    const ReadRow r(kHeader, "1,2008,1,,,,,,,");
     ASSERT_FALSE(r.error) << r.error->message;
     EXPECT_EQ(r.row[Column::Pwages], tavrel::Currency());
 }
@@ -98,7 +86,7 @@ TEST(RowReader, RefusedValuesKeepTheIdAndYear) {
         {"too many values", "1,2008,1,0,0,0,0,0,0,,", 5, "the row has 11 values; the header has 10 columns"},
     };
     for (const Case& c : cases) {
-        const Read r(kHeader, c.line);
+        const ReadRow r(kHeader, c.line);
         ASSERT_TRUE(r.error) << c.name;
         EXPECT_EQ(r.error->number, c.number) << c.name;
         EXPECT_EQ(r.error->message, c.message) << c.name;
@@ -108,7 +96,7 @@ TEST(RowReader, RefusedValuesKeepTheIdAndYear) {
 }
 
 TEST(RowReader, UnsupportedColumnsHoldingZeroAreFine) {
-    const Read r("taxsimid,year,mstat,gssi,ui,rentpaid,nosuchname", "1,2008,1,0,0.00,,-0");
+    const ReadRow r("taxsimid,year,mstat,gssi,ui,rentpaid,nosuchname", "1,2008,1,0,0.00,,-0");
     EXPECT_FALSE(r.error) << r.error->message;
 }
 
