@@ -8,6 +8,7 @@
 
 #include "FileAccess.h"
 
+#include <algorithm>
 #include <exception>
 #include <thread>
 

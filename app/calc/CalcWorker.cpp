@@ -3,6 +3,7 @@
 #include "CsvLines.h"
 #include "InOrderOutput.h"
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <thread>
