@@ -153,46 +153,81 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     return r;
 }
 
-SaveResult replaceFileAtomically(const std::string& path, std::string_view content) {
-    std::string target = path;
+FileReplacement::FileReplacement(const std::string& path) : target_(path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         if (char* real = ::realpath(path.c_str(), nullptr)) {
-            target = real;
+            target_ = real;
             std::free(real);
         }
     }
-    const bool existed = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    existed_ = ::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (existed_) {
+        mode_ = st.st_mode & 07777;
+        owner_ = st.st_uid;
+        group_ = st.st_gid;
+    }
+    temporary_ = target_ + ".XXXXXX";
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        failure_ = saveFailure(errno, "cannot create a temporary file in the folder");
+        temporary_.clear();
+    }
+}
 
-    std::string temporary = target + ".XXXXXX";
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.valid()) return saveFailure(errno, "cannot create a temporary file in the folder");
+FileReplacement::~FileReplacement() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
 
-    auto abandon = [&](int error, const char* step) {
-        if (fd.valid()) fd.close();
-        ::unlink(temporary.c_str());
-        return saveFailure(error, step);
-    };
+SaveResult FileReplacement::fail(int error, const char* step) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+    failure_ = saveFailure(error, step);
+    return failure_;
+}
 
-    if (!writeAll(fd.get(), content)) return abandon(errno, "cannot write");
-    const mode_t mode = existed ? (st.st_mode & 07777) : (0666 & ~currentUmask());
-    if (::fchmod(fd.get(), mode) != 0) return abandon(errno, "cannot set the permissions");
-    if (existed) {
+bool FileReplacement::write(std::string_view content) {
+    if (!failure_.ok()) return false;
+    if (writeAll(fd_, content)) return true;
+    fail(errno, "cannot write");
+    return false;
+}
+
+SaveResult FileReplacement::commit(Durability durability) {
+    if (!failure_.ok()) return failure_;
+    const bool flush = durability == Durability::Flushed;
+    const mode_t mode = existed_ ? static_cast<mode_t>(mode_) : (0666 & ~currentUmask());
+    if (::fchmod(fd_, mode) != 0) return fail(errno, "cannot set the permissions");
+    if (existed_) {
         // Keep the owner when an administrator saves someone else's file; an
         // ordinary user cannot give a file away, which is fine.
         struct stat mine {};
-        if (::fstat(fd.get(), &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid))
-            (void)::fchown(fd.get(), st.st_uid, st.st_gid);
+        if (::fstat(fd_, &mine) == 0 && (mine.st_uid != owner_ || mine.st_gid != group_))
+            (void)::fchown(fd_, owner_, group_);
     }
-    if (::fsync(fd.get()) != 0) return abandon(errno, "cannot write");
-    if (fd.close() != 0) return abandon(errno, "cannot write");
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon(errno, "cannot replace the file");
+    if (flush && ::fsync(fd_) != 0) return fail(errno, "cannot write");
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    if (closed != 0) return fail(errno, "cannot write");
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return fail(errno, "cannot replace the file");
+    temporary_.clear();
 
     // Make the rename itself durable. The new contents are already in place, so
     // a failure here is not reported as a failed save.
-    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) (void)::fsync(folder.get());
+    if (flush) {
+        Descriptor folder(::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.valid()) (void)::fsync(folder.get());
+    }
     return {};
+}
+
+SaveResult replaceFileAtomically(const std::string& path, std::string_view content) {
+    FileReplacement replacement(path);
+    replacement.write(content);
+    return replacement.commit(Durability::Flushed);
 }
 
 int saveErrorNumber(int systemError) noexcept {

@@ -4,6 +4,7 @@
 // tell "missing" from "unreadable" and to know which system call failed and why.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,11 +37,45 @@ struct SaveResult {
     bool ok() const noexcept { return error == 0; }
 };
 
-// Replaces the file's contents in one step: writes a temporary file in the same
-// folder, flushes it to disk, gives it the permission bits of the file it
-// replaces (or the usual ones for a new file) and renames it over the target.
-// On failure the temporary file is removed and the target is left as it was.
-// A symbolic link is followed, so the link stays a link.
+// Whether a replacement waits until its contents are on the disk before the rename.
+enum class Durability : std::uint8_t {
+    Flushed,    // what a user typed in: it survives a crash of the machine
+    Unflushed,  // results that can be computed again: no waiting on the disk; a
+                // reader still sees the old file or the whole new one, never a part
+};
+
+// A file being replaced, written piece by piece: the new contents go into a
+// temporary file in the same folder, which commit() gives the permission bits
+// of the file it replaces (or the usual ones for a new file) and renames over
+// the target. Without a commit, or when any step fails, the temporary file is
+// removed and the target is left as it was. A symbolic link is followed, so the
+// link stays a link.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::string& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Adds to the new contents; false once a step has failed (see failure()).
+    bool write(std::string_view content);
+    // Puts the new contents in place of the old.
+    SaveResult commit(Durability durability);
+    // The first step that failed; ok() while none has.
+    const SaveResult& failure() const noexcept { return failure_; }
+
+private:
+    SaveResult fail(int error, const char* step);
+
+    std::string target_, temporary_;
+    bool existed_ = false;
+    unsigned mode_ = 0, owner_ = 0, group_ = 0;
+    int fd_ = -1;
+    SaveResult failure_;
+};
+
+// Replaces the file's contents in one step, flushed to disk before the rename
+// (see FileReplacement).
 SaveResult replaceFileAtomically(const std::string& path, std::string_view content);
 
 // The error number a failed save raises for a system error code: 76 when a folder

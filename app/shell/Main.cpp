@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "CalcRun.h"
 #include "CommandLine.h"
 #include "ConsoleServices.h"
 #include "ProgramInfo.h"
@@ -24,6 +25,9 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         err << "Try 'tavrel --help'.\n";
         return 2;
     }
+    if (line.calc)
+        return calc::RunCalc({line.calcFile, line.calcOutputFile, line.law.value_or(osgrin::LawEdition::Enacted)}, out,
+                             err);
 
     ConsoleErrorReporter reporter(err);
     AppState state;
