@@ -5,7 +5,7 @@
 #
 #   tools/taxsim/compare-with-taxsim.sh TAXSIM_FOLDER [COUNT] [SEED] [PROGRAM]
 set -euo pipefail
-taxsim=${1:?the folder of TAXSIM's taxsim.js and taxsim.wasm}
+taxsim=${1:?give the folder holding taxsim.js and taxsim.wasm}
 count=${2:-2000}
 seed=${3:-1}
 program=${4:-build/bin/tavrel}

@@ -3,10 +3,15 @@
 comparing `tavrel /calc` with TAXSIM. Deterministic for a seed.
 
 The returns avoid the places where TAXSIM departs from the law (see the README):
-no one is in the exemption phase-out range, self-employment income never meets
-wages above the wage base, and state and local taxes of 2008-2009 filers who are
-likely to take the standard deduction go in `otheritem` (TAXSIM adds the
-real-estate addition to the standard deduction for `proptax`).
+- no one is in the exemption phase-out range (TAXSIM phases out continuously);
+- a person's wages and self-employment income stay within the wage base
+  (TAXSIM leaves the wages out of the self-employment tax's base);
+- no capital gains in 2003 (TAXSIM taxes all of them at the rates before May);
+- in 2008 and 2009, state and local taxes go in `otheritem` only where the
+  standard deduction is certain (TAXSIM adds the real-estate addition to the
+  standard deduction for `proptax`, and lets the AMT deduct `otheritem`); a
+  filer with `proptax` also has mortgage interest, so itemizing lowers the AMT
+  as well and cannot tie with the standard deduction.
 
 usage: generate_returns.py COUNT SEED > returns.csv
 """
@@ -41,12 +46,13 @@ def one(rng, taxsimid):
         sage = rng.choice([30, 45, 70]) if mstat == 2 else 0
         pwages = amount(rng, 400000, 0.15)
         swages = amount(rng, 200000) if mstat == 2 else 0
-        psemp = amount(rng, 150000, 0.8) if pwages <= WAGE_BASE[year] // 2 else 0
-        ssemp = amount(rng, 100000, 0.85) if mstat == 2 and swages <= WAGE_BASE[year] // 2 else 0
+        psemp = min(amount(rng, 150000, 0.8), WAGE_BASE[year] - pwages) if pwages < WAGE_BASE[year] else 0
+        ssemp = (min(amount(rng, 100000, 0.85), WAGE_BASE[year] - swages)
+                 if mstat == 2 and swages < WAGE_BASE[year] else 0)
         dividends = amount(rng, 30000, 0.6)
         intrec = amount(rng, 20000, 0.6)
-        stcg = amount(rng, 40000, 0.8) - (amount(rng, 20000, 0.8))
-        ltcg = amount(rng, 200000, 0.7) - (amount(rng, 20000, 0.85))
+        stcg = amount(rng, 40000, 0.8) - (amount(rng, 20000, 0.8)) if year != 2003 else 0
+        ltcg = amount(rng, 200000, 0.7) - (amount(rng, 20000, 0.85)) if year != 2003 else 0
         salt = amount(rng, 40000, 0.3)
         mortgage = amount(rng, 40000, 0.4)
         agi_guess = pwages + swages + psemp + ssemp + dividends + intrec + max(stcg + ltcg, -3000)
@@ -57,8 +63,11 @@ def one(rng, taxsimid):
         if start - 5000 <= agi_guess <= start + width + 5000:
             continue
         proptax, otheritem = salt, 0
-        if year >= 2008 and salt + mortgage < 12000:
-            proptax, otheritem = 0, salt
+        if year >= 2008 and salt:
+            if salt + mortgage < (4000 if mstat != 2 else 9000):
+                proptax, otheritem = 0, salt
+            else:
+                mortgage = max(mortgage, 2000)
         row = dict(taxsimid=taxsimid, year=year, state=0, mstat=mstat, page=page, sage=sage, depx=depx,
                    age1=ages[0], age2=ages[1], age3=ages[2], pwages=pwages, swages=swages, psemp=psemp,
                    ssemp=ssemp, dividends=dividends, intrec=intrec, stcg=stcg, ltcg=ltcg, proptax=proptax,
