@@ -5,6 +5,8 @@
 #include "TaxError.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace tavrel::platform {
@@ -21,30 +23,53 @@ void TableRateSchedule::setSchedule(std::string_view scheduleName) {
 
 namespace {
 
-// The schedules this thread found last: a computation asks for the same few
-// many times per return, and the process-wide cache behind them takes a lock
-// and hashes the path. Only schedules found are kept, and those live as long
-// as the process.
+// The schedules this thread has found, by the file and the schedule asked for:
+// a computation asks for a few of them many times per return, and the
+// process-wide cache behind them takes a lock and hashes the path. The table
+// is indexed by a cheap mix of the names' ends (paths differ in the year near
+// the end) and each slot is checked against the names in full. Only schedules
+// found are kept, and those live as long as the process.
 struct Found {
     std::string file, schedule;
     const TaxSchedule* table = nullptr;
 };
-constexpr std::size_t kRemembered = 8;
-thread_local std::array<Found, kRemembered> recent;
-thread_local std::size_t nextSlot = 0;
+constexpr std::size_t kSlots = 256;
+constexpr std::size_t kProbes = 4;  // a name pair may sit in its slot or the next three
+thread_local std::array<Found, kSlots> found;
+
+// The last eight characters of a name (all of a shorter one), as a number.
+std::uint64_t tail(std::string_view name) {
+    std::uint64_t v = 0;
+    if (name.size() >= 8) std::memcpy(&v, name.data() + name.size() - 8, 8);
+    else std::memcpy(&v, name.data(), name.size());
+    return v;
+}
+
+std::size_t firstSlot(std::string_view file, std::string_view schedule) {
+    const std::uint64_t mix = (tail(file) + file.size()) * 0x9E3779B97F4A7C15ULL ^
+                              (tail(schedule) + (schedule.size() << 32)) * 0xC2B2AE3D27D4EB4FULL;
+    return static_cast<std::size_t>(mix >> 40) % kSlots;
+}
 
 const TaxSchedule* recentlyFound(std::string_view file, std::string_view schedule) {
-    for (const Found& f : recent)
-        if (f.table && f.file == file && f.schedule == schedule) return f.table;
+    const std::size_t first = firstSlot(file, schedule);
+    for (std::size_t i = 0; i < kProbes; ++i) {
+        const Found& f = found[(first + i) % kSlots];
+        if (!f.table) return nullptr;
+        if (f.file == file && f.schedule == schedule) return f.table;
+    }
     return nullptr;
 }
 
-void remember(std::string_view file, std::string_view schedule, const TaxSchedule* table) {
-    Found& f = recent[nextSlot];
-    nextSlot = (nextSlot + 1) % kRemembered;
-    f.file.assign(file);
-    f.schedule.assign(schedule);
-    f.table = table;
+void remember(const RateTable& file, const TaxSchedule* table) {
+    const std::size_t first = firstSlot(file.path(), table->name());
+    std::size_t slot = first;
+    for (std::size_t i = 0; i < kProbes; ++i)
+        if (!found[(first + i) % kSlots].table) {
+            slot = (first + i) % kSlots;
+            break;
+        }
+    found[slot] = {file.path(), table->name(), table};
 }
 
 }  // namespace
@@ -59,7 +84,7 @@ void TableRateSchedule::load() {
         throw TaxError::standard(err::InvalidCall, "RateSchedule.Load: schedule " + quotedForMessage(scheduleName_) +
                                                        " not found in rate file " + quotedForMessage(file_));
     schedule_ = found;
-    remember(file_, scheduleName_, found);
+    remember(table, found);
 }
 
 Currency TableRateSchedule::taxForAmount(Currency amount) {

@@ -76,6 +76,10 @@ std::optional<RowError> readHousehold(const TaxsimRow& row, const ColumnLayout& 
     case 8: h.filingStatus = fl_single; h.dependentFiler = true; filers = 0; break;
     default: return invalid("mstat " + text(row[Column::Mstat]) + " is not 1, 2, 6 or 8");
     }
+    // Someone another taxpayer claims can claim no one: the law gives a
+    // dependent filer no exemptions and no child credit.
+    if (mstat == 8 && dependents > 0)
+        return invalid("depx " + std::to_string(dependents) + " on a dependent's return (mstat 8), which claims no one");
     if (mstat == 1 || mstat == 8) {
         if (!row[Column::Sage].isZero())
             return invalid("sage " + text(row[Column::Sage]) + " on a return without a spouse (mstat " +

@@ -26,33 +26,44 @@ Currency medicalAboveFloor(Currency payments, Currency agi, double floorShare) {
     return SubtractNotZero(floor, payments).roundDollarsEven();
 }
 
-// The deductions the AMT allows, into the record and the return's AMT lines.
-void allowedDeductions(iTop& r, const law::YearLaw& law, AmtWorkRecord& rec) {
+// The deductions the AMT allows a return under the year's form: every return
+// under the tables, only an itemizing one under the law as enacted.
+struct AllowedDeductions {
+    Currency medical, mortgage, casualty, charity, investmentInterest;
+    Currency total() const { return medical + mortgage + casualty + charity + investmentInterest; }
+};
+
+AllowedDeductions allowed(iTop& r, const law::YearLaw& law, Currency agi, bool itemizing) {
     const ItemDed& item = r.item();
-    Currency investmentInterest;
-    if (law.amtForm == law::AmtForm::Tables) {
-        // Every return, medical from all payments.
-        rec.MedDed = medicalAboveFloor(item.whole(ItemDed::MedPmts), rec.AGI, law.amtMedicalFloor);
-        rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);
-        rec.CasualtyDed = item.whole(ItemDed::CasualtyDed);
-        rec.CharDed = item.whole(ItemDed::CharDed);
-    } else if (item.itemizing()) {
-        // Only a return that itemizes; the medical deduction starts, as the
-        // regular one does, after the self-employed health insurance.
-        const Currency medical = item.whole(ItemDed::MedPmts) - Adj2IncCalcs::CalcSEMedInsDed(r);
-        rec.MedDed = medicalAboveFloor(medical, rec.AGI, law.amtMedicalFloor);
-        rec.MortgIntDed = item.whole(ItemDed::HomeMortIntReg);
-        rec.CasualtyDed = item.whole(ItemDed::CasualtyDed);
-        rec.CharDed = item.whole(ItemDed::CharDed);
-        investmentInterest = item.whole(ItemDed::InvIntDed);
-    }
+    AllowedDeductions d;
+    if (law.amtForm == law::AmtForm::Enacted && !itemizing) return d;
+    // The tables take medical from all payments; the law, as the regular
+    // deduction does, after the self-employed health insurance.
+    const Currency medical = law.amtForm == law::AmtForm::Tables
+                                 ? item.whole(ItemDed::MedPmts)
+                                 : item.whole(ItemDed::MedPmts) - Adj2IncCalcs::CalcSEMedInsDed(r);
+    d.medical = medicalAboveFloor(medical, agi, law.amtMedicalFloor);
+    d.mortgage = item.whole(ItemDed::HomeMortIntReg);
+    d.casualty = item.whole(ItemDed::CasualtyDed);
+    d.charity = item.whole(ItemDed::CharDed);
+    if (law.amtForm == law::AmtForm::Enacted) d.investmentInterest = item.whole(ItemDed::InvIntDed);
+    return d;
+}
+
+// The deductions the AMT allows, into the record and the return's AMT lines.
+// Taxes and miscellaneous deductions are never allowed.
+void allowedDeductions(iTop& r, const law::YearLaw& law, AmtWorkRecord& rec) {
+    const AllowedDeductions d = allowed(r, law, rec.AGI, r.item().itemizing());
+    rec.MedDed = d.medical;
+    rec.MortgIntDed = d.mortgage;
+    rec.CasualtyDed = d.casualty;
+    rec.CharDed = d.charity;
+    rec.ItemDed = d.total();
     iAMT& amt = r.amt();
     amt.set(iAMT::MedDed, rec.MedDed);
     amt.set(iAMT::MortgIntDed, rec.MortgIntDed);
     amt.set(iAMT::CasualtyDed, rec.CasualtyDed);
     amt.set(iAMT::CharDed, rec.CharDed);
-    // Taxes and miscellaneous deductions are never allowed.
-    rec.ItemDed = rec.MedDed + rec.MortgIntDed + rec.CasualtyDed + rec.CharDed + investmentInterest;
     amt.set(iAMT::ItemDed, rec.ItemDed);
 }
 
@@ -98,6 +109,12 @@ Currency CalcAMT(iTop& r) {
         // The law's form never taxes the gains more than the AMT rates on everything would.
         if (law.amtForm == law::AmtForm::Enacted) return tavrel::minMax(capGainPart + ordinaryTax, onAll, false);
         return capGainPart + ordinaryTax;
+    });
+}
+
+Currency DeductionsIfItemizing(iTop& r) {
+    return lawTrap("AltMinTaxCalcs.DeductionsIfItemizing", [&] {
+        return allowed(r, law::yearRules(r), r.whole(iTop::AGI), true).total();
     });
 }
 

@@ -93,7 +93,10 @@ void chooseByLowerTax(iTop& r, Currency itemized, Currency standard, Currency ag
         return;
     }
     const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
+    // Itemizing no more than the standard deduction never lowers the regular
+    // tax, and lowers the AMT only through deductions the AMT allows.
     if (withStandard.tentative <= withStandard.regular) return;
+    if (AltMinTaxCalcs::DeductionsIfItemizing(r) <= Currency()) return;
     const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
     if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, itemized, standard, agi, floor);
 }

@@ -180,6 +180,8 @@ TEST(TaxsimReturnMapping, RowsThatCannotBeAReturn) {
         {"spouse age without a spouse", "taxsimid,year,mstat,sage", "1,2008,8,40",
          "sage 40 on a return without a spouse (mstat 8)"},
         {"more children than dependents", "taxsimid,year,mstat,depx,dep17", "1,2008,2,1,2", "dep17 is 2 but depx is 1"},
+        {"dependents of a dependent filer", "taxsimid,year,mstat,depx", "1,2008,8,1",
+         "depx 1 on a dependent's return (mstat 8), which claims no one"},
         {"more ages than dependents", "taxsimid,year,mstat,depx,age1,age2", "1,2008,2,1,5,6",
          "age1 to age3 give 2 ages but depx is 1"},
         {"too many dependents", "taxsimid,year,mstat,depx", "1,2008,2,1000", "depx 1000 is more than 999"},
