@@ -1,6 +1,7 @@
 # cmake --install and the Debian package (cpack -G DEB).
 #
 #   bin/tavrel                                 the program
+#   lib/tavrel/libtavrel_windows.so            the windows, loaded when the interactive program starts
 #   lib/tavrel/libosgrin.so.*, libmirvane.so.* the engines (private: found through the
 #   lib/tavrel/*.tbl                           program's run path); the rate files beside them
 #   share/tavrel/AMT.html                      the help, where the program looks for it
@@ -8,10 +9,11 @@
 #   share/man/man1/tavrel.1.gz                 the manual page
 
 set_target_properties(tavrel PROPERTIES INSTALL_RPATH "$ORIGIN/../${TAVREL_INSTALL_LIBDIR}")
-set_target_properties(mirvane PROPERTIES INSTALL_RPATH "$ORIGIN")
+set_target_properties(mirvane tavrel_windows PROPERTIES INSTALL_RPATH "$ORIGIN")
 
 install(TARGETS tavrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS osgrin mirvane LIBRARY DESTINATION ${TAVREL_INSTALL_LIBDIR} NAMELINK_SKIP)
+install(TARGETS tavrel_windows LIBRARY DESTINATION ${TAVREL_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/app/help/AMT.html DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrel)
 install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/tavrel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/tavrel.svg
