@@ -35,7 +35,7 @@ struct Found {
 };
 constexpr std::size_t kSlots = 256;
 constexpr std::size_t kProbes = 4;  // a name pair may sit in its slot or the next three
-thread_local std::array<Found, kSlots> found;
+thread_local std::array<Found, kSlots> slots;
 
 // The last eight characters of a name (all of a shorter one), as a number.
 std::uint64_t tail(std::string_view name) {
@@ -54,7 +54,7 @@ std::size_t firstSlot(std::string_view file, std::string_view schedule) {
 const TaxSchedule* recentlyFound(std::string_view file, std::string_view schedule) {
     const std::size_t first = firstSlot(file, schedule);
     for (std::size_t i = 0; i < kProbes; ++i) {
-        const Found& f = found[(first + i) % kSlots];
+        const Found& f = slots[(first + i) % kSlots];
         if (!f.table) return nullptr;
         if (f.file == file && f.schedule == schedule) return f.table;
     }
@@ -65,11 +65,11 @@ void remember(const RateTable& file, const TaxSchedule* table) {
     const std::size_t first = firstSlot(file.path(), table->name());
     std::size_t slot = first;
     for (std::size_t i = 0; i < kProbes; ++i)
-        if (!found[(first + i) % kSlots].table) {
+        if (!slots[(first + i) % kSlots].table) {
             slot = (first + i) % kSlots;
             break;
         }
-    found[slot] = {file.path(), table->name(), table};
+    slots[slot] = {file.path(), table->name(), table};
 }
 
 }  // namespace
