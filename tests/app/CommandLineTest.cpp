@@ -76,3 +76,33 @@ TEST(CommandLine, StrayArgumentsAreProblemsNotCrashes) {
     EXPECT_TRUE(parseCommandLine({"", "/output="}).problems.size() == 2u);
     EXPECT_TRUE(parseCommandLine({"--input="}).inputFile.empty());
 }
+
+// The law for a run and the calculator: what each line gives, and which lines
+// make no sense.
+TEST(CommandLine, LawAndCalculatorSwitches) {
+    struct Case {
+        const char* line;
+        std::optional<osgrin::LawEdition> law;
+        bool calc;
+        std::string calcFile, calcOutput;
+        std::size_t problems;
+    };
+    const Case cases[] = {
+        {"/silent /input a.amt /law tables", osgrin::LawEdition::Tables2008, false, "", "", 0},
+        {"--law=ENACTED /input a.amt", osgrin::LawEdition::Enacted, false, "", "", 0},
+        {"/silent /input a.amt /law 2009", std::nullopt, false, "", "", 1},
+        {"/calc /data/My Returns.csv /output r.CSV", std::nullopt, true, "/data/My Returns.csv", "r.CSV", 0},
+        {"/calc in.csv /law enacted", osgrin::LawEdition::Enacted, true, "in.csv", "", 0},
+        {"/calc in.csv /output r.txt", std::nullopt, true, "in.csv", "", 1},
+        {"/calc", std::nullopt, true, "", "", 1},
+        {"/calc in.csv /silent", std::nullopt, true, "in.csv", "", 1},
+    };
+    for (const Case& c : cases) {
+        const CommandLine parsed = parseCommandLine(words(c.line));
+        EXPECT_EQ(parsed.law, c.law) << c.line;
+        EXPECT_EQ(parsed.calc, c.calc) << c.line;
+        EXPECT_EQ(parsed.calcFile, c.calcFile) << c.line;
+        EXPECT_EQ(parsed.calcOutputFile, c.calcOutput) << c.line;
+        EXPECT_EQ(parsed.problems.size(), c.problems) << c.line;
+    }
+}
