@@ -7,6 +7,8 @@
 
 #include "ScenarioFiles.h"
 
+#include "TaxYears.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -62,6 +64,23 @@ TEST(InputsReport, EveryBlockHoldsTheLinesItCounts) {
         ASSERT_EQ(r.blocks.size(), 12u);
         for (const auto& b : r.blocks) EXPECT_EQ(lineBreaks(b.text), b.lines) << b.text;
     }
+}
+
+// Under the enacted law the report names it, in a block that counts the extra line;
+// under the 2008 tables it says nothing (the golden files above).
+TEST(InputsReport, NamesTheEnactedLaw) {
+    testsupport::TempDir dir;
+    const std::string file = dir.file("s.amt");
+    std::filesystem::copy_file(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", file);
+    testsupport::TestShell t;
+    t.state.IsSilent = true;
+    ASSERT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
+    mirvane::putUnderLaw(*t.state.Planner, osgrin::LawEdition::Enacted);
+    const reports::Report r = reports::InputsReport(*t.state.Planner, file);
+    EXPECT_NE(r.text().find("(5%=5):    5\r\n  Tax Law: each year's law as enacted\r\n\r\n  Filing Status:"),
+              std::string::npos)
+        << r.text();
+    for (const auto& b : r.blocks) EXPECT_EQ(lineBreaks(b.text), b.lines) << b.text;
 }
 
 TEST(InputsReport, TheEnteredLimitReplacesASearchResult) {

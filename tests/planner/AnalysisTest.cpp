@@ -2,6 +2,7 @@
 // present values, and the protocol the report run follows. Expected figures for
 // the joint household come from derive_expected.py, an independent model.
 #include "PlannerTestSupport.h"
+#include "TaxYears.h"
 
 using mirvane::AMT;
 using tavrel::Currency;
@@ -38,6 +39,23 @@ std::string results(const AMT& p) {
 }
 
 }  // namespace
+
+// The working returns take the entered returns' law: under the 2008 tables both
+// columns are 2008 law, under the enacted law the next year is 2009 under its own.
+TEST(Analysis, WorkingReturnsFollowTheEnteredReturnsLaw) {
+    for (const auto law : {osgrin::LawEdition::Tables2008, osgrin::LawEdition::Enacted}) {
+        Scenario s;
+        AMT p;
+        testsupport::openScenario(p, s.file);
+        mirvane::putUnderLaw(p, law);
+        mirvane::RunAnalysisProtocol(p);
+        const int next = law == osgrin::LawEdition::Enacted ? 2009 : 2008;
+        EXPECT_EQ(p.nxt().TaxYear(), next);
+        EXPECT_EQ(p.nxtAcc().TaxYear(), next);
+        EXPECT_EQ(p.curAcc().TaxYear(), 2008);
+        for (const osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) EXPECT_EQ(r->lawEdition(), law);
+    }
+}
 
 TEST(Analysis, SearchFindsTheCheapestAmountStrictlyInsideTheCap) {
     Scenario s;
