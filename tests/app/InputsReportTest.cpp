@@ -18,13 +18,20 @@ using testsupport::readFile;
 
 namespace {
 
-reports::Report inputsOf(const std::string& scenario, testsupport::TempDir& dir) {
+// The planner of a copy of the scenario, opened as a silent run opens it.
+std::shared_ptr<mirvane::AMT> openedCopy(const std::string& scenario, testsupport::TempDir& dir) {
     const std::string file = dir.file("s.amt");
     std::filesystem::copy_file(scenario, file);
     testsupport::TestShell t;
     t.state.IsSilent = true;
     EXPECT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
-    return reports::InputsReport(*t.state.Planner, "/plans/s.amt");
+    return t.state.Planner;
+}
+
+const std::string kJointExample = std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt";
+
+reports::Report inputsOf(const std::string& scenario, testsupport::TempDir& dir) {
+    return reports::InputsReport(*openedCopy(scenario, dir), "/plans/s.amt");
 }
 
 int lineBreaks(const std::string& text) {
@@ -37,7 +44,7 @@ int lineBreaks(const std::string& text) {
 
 TEST(InputsReport, JointHouseholdUsesTheTwoNameLayout) {
     testsupport::TempDir dir;
-    const reports::Report r = inputsOf(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", dir);
+    const reports::Report r = inputsOf(kJointExample, dir);
     EXPECT_EQ(r.caption, "Inputs Report");
     EXPECT_EQ(r.headings.client, "Ann Whitfield and Ben Whitfield" + std::string(37, ' '));
     EXPECT_EQ(r.headings.title, "Inputs - Tavrel");
@@ -57,7 +64,7 @@ TEST(InputsReport, MarriedSeparatelyUsesTheOneNameLayout) {
 
 TEST(InputsReport, EveryBlockHoldsTheLinesItCounts) {
     testsupport::TempDir dir;
-    for (const std::string& scenario : {std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt",
+    for (const std::string& scenario : {kJointExample,
                                        std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt"}) {
         testsupport::TempDir d;
         const reports::Report r = inputsOf(scenario, d);
@@ -70,13 +77,9 @@ TEST(InputsReport, EveryBlockHoldsTheLinesItCounts) {
 // under the 2008 tables it says nothing (the golden files above).
 TEST(InputsReport, NamesTheEnactedLaw) {
     testsupport::TempDir dir;
-    const std::string file = dir.file("s.amt");
-    std::filesystem::copy_file(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", file);
-    testsupport::TestShell t;
-    t.state.IsSilent = true;
-    ASSERT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
-    mirvane::putUnderLaw(*t.state.Planner, osgrin::LawEdition::Enacted);
-    const reports::Report r = reports::InputsReport(*t.state.Planner, file);
+    const auto planner = openedCopy(kJointExample, dir);
+    mirvane::putUnderLaw(*planner, osgrin::LawEdition::Enacted);
+    const reports::Report r = reports::InputsReport(*planner, "/plans/s.amt");
     EXPECT_NE(r.text().find("(5%=5):    5\r\n  Tax Law: each year's law as enacted\r\n\r\n  Filing Status:"),
               std::string::npos)
         << r.text();
@@ -85,13 +88,9 @@ TEST(InputsReport, NamesTheEnactedLaw) {
 
 TEST(InputsReport, TheEnteredLimitReplacesASearchResult) {
     testsupport::TempDir dir;
-    const std::string file = dir.file("s.amt");
-    std::filesystem::copy_file(std::string(TAVREL_EXAMPLES) + "/joint-high-income.amt", file);
-    testsupport::TestShell t;
-    t.state.IsSilent = true;
-    ASSERT_EQ(shell::OpenFile(t.shell, file), shell::OpenResult::Opened);
-    t.state.Planner->letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, tavrel::usd(10112));
-    EXPECT_NE(reports::InputsReport(*t.state.Planner, file).text().find("deferred:        10,112"), std::string::npos);
-    EXPECT_NE(reports::InputsReport(*t.state.Planner, file, tavrel::usd(40000)).text().find("deferred:        40,000"),
+    const auto planner = openedCopy(kJointExample, dir);
+    planner->letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, tavrel::usd(10112));
+    EXPECT_NE(reports::InputsReport(*planner, "s.amt").text().find("deferred:        10,112"), std::string::npos);
+    EXPECT_NE(reports::InputsReport(*planner, "s.amt", tavrel::usd(40000)).text().find("deferred:        40,000"),
               std::string::npos);
 }
