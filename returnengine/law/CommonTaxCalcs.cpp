@@ -38,11 +38,6 @@ const std::string& GetRateFile(int year) {
     });
 }
 
-const std::string& GetAmtRateFile() {
-    static const std::string path = tavrel::platform::libraryFolder().string() + "/indAmt2001.tbl";
-    return path;
-}
-
 const std::string& rateFilePath(std::string_view fileName) {
     // Every file a law row names, resolved once: a computation asks for them
     // several times per return.

@@ -21,9 +21,6 @@ Currency SubtractNotZero(Currency a, Currency b);
 // ("<folder>/Ind2008.tbl"); the year is used as given.
 const std::string& GetRateFile(int year);
 
-// Full path of the AMT rate file of the 2008 tables, the same for every year.
-const std::string& GetAmtRateFile();
-
 // Full path of a rate file named by a law row ("Ind2001Enacted.tbl") in the
 // library's folder; built once per name.
 const std::string& rateFilePath(std::string_view fileName);

@@ -128,11 +128,12 @@ TEST(CommonTaxCalcs, RateFileNames) {
     EXPECT_TRUE(endsWith(CommonTaxCalcs::GetRateFile(2008), "Ind2008.tbl")) << CommonTaxCalcs::GetRateFile(2008);
     EXPECT_TRUE(endsWith(CommonTaxCalcs::GetRateFile(2001), "Ind2001.tbl")) << CommonTaxCalcs::GetRateFile(2001);
     EXPECT_TRUE(endsWith(CommonTaxCalcs::GetRateFile(2009), "Ind2009.tbl")) << CommonTaxCalcs::GetRateFile(2009);
-    EXPECT_TRUE(endsWith(CommonTaxCalcs::GetAmtRateFile(), "indAmt2001.tbl")) << CommonTaxCalcs::GetAmtRateFile();
-    // the same folder for both
+    // A law row's file, known or not, is in the same folder as the year's file.
     const std::string regular = CommonTaxCalcs::GetRateFile(2008);
-    const std::string amt = CommonTaxCalcs::GetAmtRateFile();
-    EXPECT_EQ(regular.substr(0, regular.size() - 11), amt.substr(0, amt.size() - 14));
+    const std::string folder = regular.substr(0, regular.size() - 11);
+    EXPECT_EQ(CommonTaxCalcs::rateFilePath("indAmt2001.tbl"), folder + "indAmt2001.tbl");
+    EXPECT_EQ(CommonTaxCalcs::rateFilePath("Ind2001Enacted.tbl"), folder + "Ind2001Enacted.tbl");
+    EXPECT_EQ(CommonTaxCalcs::rateFilePath("Other.tbl"), folder + "Other.tbl");
 }
 
 struct SubtractCase {
