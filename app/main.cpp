@@ -2,8 +2,8 @@
 // that the tests link it all. The windows are a module loaded only when the
 // interactive program starts: a silent run or a calculation loads no window
 // system library, which is most of a short run's start.
-#include "AppState.h"
-#include "Main.h"
+#include "base/AppState.h"
+#include "commands/Main.h"
 
 #include <dlfcn.h>
 

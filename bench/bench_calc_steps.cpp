@@ -7,14 +7,14 @@
 //
 //   bench_calc_steps IN.csv
 
-#include "CalcOutput.h"
-#include "CalcWorker.h"
-#include "CsvLines.h"
-#include "InputText.h"
-#include "ResultCsv.h"
-#include "TaxsimColumns.h"
-#include "TaxsimReturn.h"
-#include "TaxsimRow.h"
+#include "calc/CalcOutput.h"
+#include "calc/CalcWorker.h"
+#include "calc/CsvLines.h"
+#include "calc/InputText.h"
+#include "calc/ResultCsv.h"
+#include "calc/TaxsimColumns.h"
+#include "calc/TaxsimReturn.h"
+#include "calc/TaxsimRow.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,5 +1,5 @@
 // Cost of computing one return: the analysis runs this a thousand times and more.
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
 #include <benchmark/benchmark.h>
 

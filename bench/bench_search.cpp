@@ -1,7 +1,8 @@
 // Cost of the whole analysis as the report run performs it: the 501-point search
 // (1,002 return computations) and the final evaluation of the chosen amount.
-#include "AMT.h"
-#include "Calculate.h"
+#include "planner/AMT.h"
+#include "planner/Calculate.h"
+#include "planner/ScenarioFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,17 +10,10 @@
 
 namespace {
 
-
 void BM_SearchProtocolJointHighIncome(benchmark::State& state) {
     const std::string file = TAVREL_EXAMPLES "/joint-high-income.amt";
     mirvane::AMT p;
-    p.Load(file);
-    p.cur().Load(file);
-    p.nxt().Load(file);
-    p.cur().BeginEdit();
-    p.cur().letProperty("TaxYear", "2008");
-    p.nxt().BeginEdit();
-    p.nxt().letProperty("TaxYear", "2008");
+    mirvane::OpenForAnalysis(p, file, osgrin::LawEdition::Tables2008);
     const auto cap = p.values().MaxItemizedTaxDeferred;
     for (auto _ : state) {
         p.letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, cap);  // the report run keeps and restores it

@@ -1,7 +1,7 @@
-#include "Currency.h"
+#include "common/Currency.h"
 
-#include "NumericText.h"
-#include "TaxError.h"
+#include "common/NumericText.h"
+#include "common/TaxError.h"
 
 #include <cmath>
 #include <limits>

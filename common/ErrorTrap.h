@@ -4,7 +4,7 @@
 // again. Locations are assembled only when an error passes, so a guarded call
 // costs nothing on the normal path.
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "FixedText.h"
+#include "common/FixedText.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 namespace tavrel {
 

@@ -1,6 +1,6 @@
-#include "NumericText.h"
+#include "common/NumericText.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <charconv>
 #include <cmath>

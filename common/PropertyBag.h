@@ -3,7 +3,7 @@
 // through one table, which persistence, copying, the input form, the reports and
 // the tests all walk. Names are matched without regard to case.
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <span>
 #include <string>

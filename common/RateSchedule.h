@@ -3,7 +3,7 @@
 // from a rate file. One instance per computation: set file, set schedule, set
 // amount and load (either order), then the tax for that amount.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <string_view>
 

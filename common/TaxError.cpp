@@ -1,4 +1,4 @@
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 namespace tavrel {
 

@@ -5,9 +5,9 @@
 
 #include "FuzzCheck.h"
 
-#include "Currency.h"
-#include "NumericText.h"
-#include "TaxError.h"
+#include "common/Currency.h"
+#include "common/NumericText.h"
+#include "common/TaxError.h"
 
 #include <cmath>
 #include <cstddef>

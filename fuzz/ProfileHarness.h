@@ -7,8 +7,8 @@
 
 #include "FuzzCheck.h"
 
-#include "IniText.h"
-#include "TaxError.h"
+#include "platform/IniText.h"
+#include "common/TaxError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,8 +5,8 @@
 
 #include "FuzzCheck.h"
 
-#include "RateTable.h"
-#include "TaxError.h"
+#include "platform/RateTable.h"
+#include "common/TaxError.h"
 
 #include <algorithm>
 #include <cstddef>

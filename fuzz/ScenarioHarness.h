@@ -9,13 +9,13 @@
 #include "FuzzCheck.h"
 #include "TempDir.h"
 
-#include "ConsoleServices.h"
-#include "ReportRun.h"
-#include "ScenarioFiles.h"
-#include "Shell.h"
+#include "base/ConsoleServices.h"
+#include "commands/ReportRun.h"
+#include "scenario/ScenarioFiles.h"
+#include "base/Shell.h"
 
-#include "IniText.h"
-#include "TaxError.h"
+#include "platform/IniText.h"
+#include "common/TaxError.h"
 
 #include <cstddef>
 #include <cstdint>

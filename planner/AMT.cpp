@@ -1,10 +1,10 @@
-#include "AMT.h"
+#include "planner/AMT.h"
 
-#include "MirvaneInfo.h"
-#include "PlannerErrors.h"
+#include "planner/MirvaneInfo.h"
+#include "planner/PlannerErrors.h"
 
-#include "ErrorTrap.h"
-#include "NumericText.h"
+#include "common/ErrorTrap.h"
+#include "common/NumericText.h"
 
 namespace mirvane {
 

@@ -4,12 +4,12 @@
 // results of the last analysis. Setters act only in edit mode; a dirty, a new
 // and a deleted flag track the object's state.
 
-#include "Points.h"
-#include "ProgressObserver.h"
+#include "planner/Points.h"
+#include "planner/ProgressObserver.h"
 
-#include "Currency.h"
-#include "PropertyBag.h"
-#include "iTop.h"
+#include "common/Currency.h"
+#include "common/PropertyBag.h"
+#include "returnengine/model/iTop.h"
 
 #include <array>
 #include <memory>

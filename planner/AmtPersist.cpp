@@ -1,11 +1,11 @@
 // The planner's own section of a scenario file, and the copy of the entered
 // returns into the working returns that prepares an analysis.
-#include "AMT.h"
-#include "AmtTables.h"
-#include "PlannerErrors.h"
+#include "planner/AMT.h"
+#include "planner/AmtTables.h"
+#include "planner/PlannerErrors.h"
 
-#include "IniProfile.h"
-#include "Persist.h"
+#include "platform/IniProfile.h"
+#include "returnengine/model/Persist.h"
 
 namespace mirvane {
 namespace {

@@ -2,7 +2,7 @@
 // The planner's tables that other code walks: its section's keys in order and
 // the list of inputs copied from the entered returns into the working returns.
 
-#include "Persist.h"
+#include "returnengine/model/Persist.h"
 
 #include <span>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "Calculate.h"
+#include "planner/Calculate.h"
 
-#include "AMT.h"
-#include "PlannerErrors.h"
-#include "TaxYears.h"
+#include "planner/AMT.h"
+#include "planner/PlannerErrors.h"
+#include "planner/TaxYears.h"
 
-#include "NumericText.h"
+#include "common/NumericText.h"
 
 #include <utility>
 

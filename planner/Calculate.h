@@ -3,7 +3,7 @@
 // each point in present value, the choice of the cheapest amount, and the
 // final evaluation of the amount applied.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,11 +2,11 @@
 // The planner's own errors and its trap: its messages travel as the error's
 // source text, and its methods put "Template." locations in front.
 
-#include "MirvaneInfo.h"
+#include "planner/MirvaneInfo.h"
 
-#include "ErrorTrap.h"
-#include "NumericText.h"
-#include "PropertyBag.h"
+#include "common/ErrorTrap.h"
+#include "common/NumericText.h"
+#include "common/PropertyBag.h"
 
 #include <cstdio>
 #include <span>

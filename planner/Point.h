@@ -2,7 +2,7 @@
 // One point of the deferral curve: the amount of state and local tax deferred
 // and the combined present-value tax of the two years at that amount.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace mirvane {
 

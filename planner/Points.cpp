@@ -1,8 +1,8 @@
-#include "Points.h"
+#include "planner/Points.h"
 
-#include "MirvaneInfo.h"
+#include "planner/MirvaneInfo.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 namespace mirvane {
 

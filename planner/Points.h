@@ -2,7 +2,7 @@
 // The curve of the last search: an ordered collection of points, optionally
 // keyed, with 1-based positions. Range-for walks the points in order.
 
-#include "Point.h"
+#include "planner/Point.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "TaxYears.h"
+#include "planner/TaxYears.h"
 
-#include "AMT.h"
+#include "planner/AMT.h"
 
 namespace mirvane {
 

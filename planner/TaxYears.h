@@ -1,7 +1,7 @@
 #pragma once
 // The two tax years of a scenario and the law each column is computed under.
 
-#include "LawEdition.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <cstdint>
 

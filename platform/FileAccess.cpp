@@ -1,8 +1,8 @@
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
-#include "AsciiText.h"
+#include "platform/AsciiText.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "IniProfile.h"
+#include "platform/IniProfile.h"
 
-#include "FileAccess.h"
-#include "ProfileTransaction.h"
-#include "TaxError.h"
+#include "platform/FileAccess.h"
+#include "platform/ProfileTransaction.h"
+#include "common/TaxError.h"
 
 #include <mutex>
 

@@ -15,8 +15,8 @@
 //   76 / 70 / 61 / 75  release() could not save: folder missing / permission
 //       refused / no room / anything else
 
-#include "IniText.h"
-#include "KeyedProfile.h"
+#include "platform/IniText.h"
+#include "common/KeyedProfile.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "IniText.h"
+#include "platform/IniText.h"
 
-#include "AsciiText.h"
-#include "FileAccess.h"
-#include "TaxError.h"
+#include "platform/AsciiText.h"
+#include "platform/FileAccess.h"
+#include "common/TaxError.h"
 
 namespace tavrel::platform {
 namespace {

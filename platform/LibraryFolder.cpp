@@ -1,6 +1,6 @@
-#include "LibraryFolder.h"
+#include "platform/LibraryFolder.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <dlfcn.h>
 #include <link.h>

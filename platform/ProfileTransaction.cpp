@@ -1,7 +1,7 @@
-#include "ProfileTransaction.h"
+#include "platform/ProfileTransaction.h"
 
-#include "FileAccess.h"
-#include "TaxError.h"
+#include "platform/FileAccess.h"
+#include "common/TaxError.h"
 
 namespace tavrel::platform {
 namespace {

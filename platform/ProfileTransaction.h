@@ -6,7 +6,7 @@
 // commit(), the transaction leaves the file as it was. A scenario is saved and
 // loaded this way, so a save that fails half-way never leaves half a scenario.
 
-#include "IniText.h"
+#include "platform/IniText.h"
 
 #include <string>
 #include <string_view>

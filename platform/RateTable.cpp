@@ -1,9 +1,9 @@
-#include "RateTable.h"
+#include "platform/RateTable.h"
 
-#include "AsciiText.h"
-#include "FileAccess.h"
-#include "NumericText.h"
-#include "TaxError.h"
+#include "platform/AsciiText.h"
+#include "platform/FileAccess.h"
+#include "common/NumericText.h"
+#include "common/TaxError.h"
 
 #include <functional>
 #include <memory>

@@ -22,7 +22,7 @@
 // rates give on that lower bound rounded to the cent (halves away from zero).
 // Each refusal is error 5 naming the file, the line and the problem.
 
-#include "TaxSchedule.h"
+#include "platform/TaxSchedule.h"
 
 #include <string>
 #include <string_view>

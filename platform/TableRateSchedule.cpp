@@ -1,8 +1,8 @@
-#include "TableRateSchedule.h"
+#include "platform/TableRateSchedule.h"
 
-#include "FileAccess.h"
-#include "RateTable.h"
-#include "TaxError.h"
+#include "platform/FileAccess.h"
+#include "platform/RateTable.h"
+#include "common/TaxError.h"
 
 #include <array>
 #include <cstdint>

@@ -14,8 +14,8 @@
 //    5  the file is malformed:     RateSchedule.Load: rate file "<path>" line <n>: <problem>
 //    5  taxForAmount before a successful load()
 
-#include "RateSchedule.h"
-#include "TaxSchedule.h"
+#include "common/RateSchedule.h"
+#include "platform/TaxSchedule.h"
 
 #include <memory>
 #include <string_view>

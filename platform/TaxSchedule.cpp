@@ -1,4 +1,4 @@
-#include "TaxSchedule.h"
+#include "platform/TaxSchedule.h"
 
 #include <cstdint>
 #include <utility>

@@ -8,7 +8,7 @@
 // and the only rounding is that of the final result to ten-thousandths, ties to
 // even. Nothing goes through floating point.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <cstdint>
 #include <limits>

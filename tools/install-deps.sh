@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config     # the build
   libgtest-dev libgmock-dev            # unit tests
+  python3                              # the independent check of the golden files and the include layers
+  clang-format                         # the format check
   libbenchmark-dev                     # benchmarks
   qt6-base-dev qt6-charts-dev          # the windows: Widgets, PrintSupport, Test, Charts
   libqt6opengl6-dev libgl-dev libxkbcommon-dev   # what Qt Charts' CMake package needs

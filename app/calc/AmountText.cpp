@@ -1,4 +1,4 @@
-#include "AmountText.h"
+#include "calc/AmountText.h"
 
 #include <cstdint>
 #include <cstring>

@@ -5,7 +5,7 @@
 // give the same exact amount. Writing gives at least two decimals and no more
 // than the amount needs ("7627.30", "12196.875", "-3000.00").
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "CalcOutput.h"
+#include "calc/CalcOutput.h"
 
 namespace tavrel::calc {
 

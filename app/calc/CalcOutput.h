@@ -3,7 +3,7 @@
 // being computed: standard output, or a file that is replaced only once all of
 // it is written (a temporary file in the same folder, renamed over it).
 
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <memory>
 #include <ostream>

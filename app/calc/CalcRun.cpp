@@ -1,12 +1,12 @@
-#include "CalcRun.h"
+#include "calc/CalcRun.h"
 
-#include "CalcOutput.h"
-#include "CalcWorker.h"
-#include "CsvLines.h"
-#include "InputText.h"
-#include "TaxsimColumns.h"
+#include "calc/CalcOutput.h"
+#include "calc/CalcWorker.h"
+#include "calc/CsvLines.h"
+#include "calc/InputText.h"
+#include "calc/TaxsimColumns.h"
 
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <algorithm>
 #include <exception>

@@ -3,7 +3,7 @@
 // one return per row of a CSV file in NBER TAXSIM 35's input variables,
 // computed under the chosen law edition, written as a CSV of the results.
 
-#include "LawEdition.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <ostream>
 #include <string>

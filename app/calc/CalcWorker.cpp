@@ -1,7 +1,7 @@
-#include "CalcWorker.h"
+#include "calc/CalcWorker.h"
 
-#include "CsvLines.h"
-#include "InOrderOutput.h"
+#include "calc/CsvLines.h"
+#include "calc/InOrderOutput.h"
 
 #include <algorithm>
 #include <atomic>

@@ -3,14 +3,14 @@
 // buffers and takes runs of whole lines one at a time; every run's output goes
 // to the output in input order whatever the threading.
 
-#include "CalcOutput.h"
-#include "ResultCsv.h"
-#include "TaxsimColumns.h"
-#include "TaxsimReturn.h"
-#include "TaxsimRow.h"
-#include "TextBuffer.h"
+#include "calc/CalcOutput.h"
+#include "calc/ResultCsv.h"
+#include "calc/TaxsimColumns.h"
+#include "calc/TaxsimReturn.h"
+#include "calc/TaxsimRow.h"
+#include "calc/TextBuffer.h"
 
-#include "LawEdition.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <cstddef>
 #include <string_view>

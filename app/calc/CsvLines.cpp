@@ -1,4 +1,4 @@
-#include "CsvLines.h"
+#include "calc/CsvLines.h"
 
 #include <cstring>
 

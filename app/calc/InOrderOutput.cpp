@@ -1,4 +1,4 @@
-#include "InOrderOutput.h"
+#include "calc/InOrderOutput.h"
 
 namespace tavrel::calc {
 

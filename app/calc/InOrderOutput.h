@@ -4,8 +4,8 @@
 // run after it, while the other threads go on computing. Written buffers are
 // kept for later runs, so the output's memory is a few runs, not the whole file.
 
-#include "CalcOutput.h"
-#include "TextBuffer.h"
+#include "calc/CalcOutput.h"
+#include "calc/TextBuffer.h"
 
 #include <cstddef>
 #include <mutex>

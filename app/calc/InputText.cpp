@@ -1,6 +1,6 @@
-#include "InputText.h"
+#include "calc/InputText.h"
 
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

@@ -1,6 +1,6 @@
-#include "ResultCsv.h"
+#include "calc/ResultCsv.h"
 
-#include "AmountText.h"
+#include "calc/AmountText.h"
 
 #include <cstring>
 #include <string>

@@ -2,9 +2,9 @@
 // The lines of the output CSV: the header, a computed row's figures, or a
 // failed row's error (its figures left empty). LF line ends.
 
-#include "RowError.h"
-#include "TaxsimReturn.h"
-#include "TextBuffer.h"
+#include "calc/RowError.h"
+#include "calc/TaxsimReturn.h"
+#include "calc/TextBuffer.h"
 
 #include <string_view>
 

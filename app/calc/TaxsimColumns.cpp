@@ -1,6 +1,6 @@
-#include "TaxsimColumns.h"
+#include "calc/TaxsimColumns.h"
 
-#include "AsciiText.h"
+#include "platform/AsciiText.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "TaxsimReturn.h"
+#include "calc/TaxsimReturn.h"
 
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
-#include "FilingStatus.h"
-#include "TaxError.h"
+#include "common/FilingStatus.h"
+#include "common/TaxError.h"
 
 namespace tavrel::calc {
 namespace {

@@ -3,12 +3,12 @@
 // computed, and its figures read back. The same return object serves row after
 // row, so a row costs no allocation and no text.
 
-#include "RowError.h"
-#include "TaxsimColumns.h"
-#include "TaxsimRow.h"
+#include "calc/RowError.h"
+#include "calc/TaxsimColumns.h"
+#include "calc/TaxsimRow.h"
 
-#include "Currency.h"
-#include "LawEdition.h"
+#include "common/Currency.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <array>
 #include <cstddef>

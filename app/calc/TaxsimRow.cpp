@@ -1,8 +1,8 @@
-#include "TaxsimRow.h"
+#include "calc/TaxsimRow.h"
 
-#include "AmountText.h"
+#include "calc/AmountText.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <cstring>
 

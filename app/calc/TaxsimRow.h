@@ -2,10 +2,10 @@
 // One row of the input: its values split at commas and read by the rules of
 // their columns.
 
-#include "RowError.h"
-#include "TaxsimColumns.h"
+#include "calc/RowError.h"
+#include "calc/TaxsimColumns.h"
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "FieldTable.h"
+#include "input/FieldTable.h"
 
 namespace tavrel::ui::fields {
 namespace {

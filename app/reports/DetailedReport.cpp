@@ -1,15 +1,20 @@
-#include "DetailedReport.h"
+#include "reports/DetailedReport.h"
 
-#include "LawNote.h"
-#include "ReportText.h"
+#include "base/ProgramInfo.h"
 
-#include "AMT.h"
-#include "FixedText.h"
+#include "reports/LawNote.h"
+#include "reports/ReportText.h"
+
+#include "planner/AMT.h"
+#include "common/FixedText.h"
 
 #include <array>
 
 namespace tavrel::reports {
 namespace {
+
+using shell::kCurrentYear;
+using shell::kNextYear;
 
 using osgrin::iTop;
 constexpr const char* E = kLineBreak;
@@ -83,11 +88,11 @@ Report DetailedReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     r.headings = {client, cur.ScenarioDesc(), "Detailed Analysis AMT"};
 
     r.blocks.push_back({b(2) + (p.values().DeferItemizedTax ? "Taxes Deferred" : "No Taxes Deferred") + E +
-                            b(2) + "2008" + " and " + "2009" + E + E +
+                            b(2) + kCurrentYear + " and " + kNextYear + E + E +
                             b(2) + "Filing Status: " + filingStatusText(cur.FilingStatus()) + E + E +
                             b(37) + "No State Tax Deferred" + b(6) + "State Tax Deferred" + E +
                             hyphens() +
-                            b(42) + "2008" + b(8) + "2009" + b(8) + "2008" + b(8) + "2009" + E +
+                            b(42) + kCurrentYear + b(8) + kNextYear + b(8) + kCurrentYear + b(8) + kNextYear + E +
                             hyphens() +
                             heading("TOTAL INCOME:") +
                             row("Wages Spouse 1", c, inc, "WageSp1") + row("Wages Spouse 2", c, inc, "WageSp2"),

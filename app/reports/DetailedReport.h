@@ -2,7 +2,7 @@
 // The detailed analysis report: the four returns side by side, line by line
 // from income to the final tax, without and with the deferral.
 
-#include "Report.h"
+#include "reports/Report.h"
 
 #include <string>
 #include <string_view>

@@ -1,14 +1,17 @@
-#include "GraphHelper.h"
+#include "reports/GraphHelper.h"
 
-#include "ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
-#include "AMT.h"
+#include "planner/AMT.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tavrel::reports {
 namespace {
+
+using shell::kCurrentYear;
+using shell::kNextYear;
 
 // The value as a whole number without separators, its leading digit d and its
 // number of digits after the first e (so the value is about d x 10^e).
@@ -47,7 +50,7 @@ double GraphHelper::upperBound(Currency value) {
 std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points) {
     if (!decreaseItemizedTax) return std::nullopt;
     GraphData g;
-    g.title = std::string("Deferral Vs. Combined ") + shell::kCurrentYear + " & " + shell::kNextYear + " Tax";
+    g.title = std::string("Deferral Vs. Combined ") + kCurrentYear + " & " + kNextYear + " Tax";
 
     Currency maxX;
     Currency lowY = usd(999'999'999);

@@ -3,7 +3,7 @@
 // search, its extremes, and the axis bounds rounded from them to one
 // significant digit. The windows and the printer draw what this hands them.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <optional>
 #include <string>

@@ -1,12 +1,17 @@
-#include "InputsReport.h"
+#include "reports/InputsReport.h"
 
-#include "ReportText.h"
+#include "base/ProgramInfo.h"
 
-#include "AMT.h"
-#include "FixedText.h"
+#include "reports/ReportText.h"
+
+#include "planner/AMT.h"
+#include "common/FixedText.h"
 
 namespace tavrel::reports {
 namespace {
+
+using shell::kCurrentYear;
+using shell::kNextYear;
 
 using osgrin::iTop;
 constexpr const char* E = kLineBreak;
@@ -24,7 +29,7 @@ std::string filingStatusText(std::int32_t status) {
 std::string yesNo(bool flag) { return flag ? "Yes" : "No"; }
 std::string yesNoField(bool flag) { return rightAligned(yesNo(flag)); }
 std::string money(const tavrel::PropertyBag& o, std::string_view property) { return rightAligned(o.getProperty(property)); }
-std::string years(int indent, int gap) { return b(indent) + "2008" + b(gap) + "2009" + E; }
+std::string years(int indent, int gap) { return b(indent) + kCurrentYear + b(gap) + kNextYear + E; }
 std::string rule(int indent, int width) { return b(indent) + std::string(static_cast<std::size_t>(width), '-') + E; }
 
 }  // namespace

@@ -3,9 +3,9 @@
 // year (and per spouse where the household has two), to check the inputs
 // behind the other reports on paper.
 
-#include "Report.h"
+#include "reports/Report.h"
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <optional>
 #include <string_view>

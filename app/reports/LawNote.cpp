@@ -1,11 +1,16 @@
-#include "LawNote.h"
+#include "reports/LawNote.h"
+
+#include "base/ProgramInfo.h"
 
 namespace tavrel::reports {
 
+using shell::kCurrentYear;
+using shell::kNextYear;
+
 std::string lawClosingLine(osgrin::LawEdition law) {
     if (law == osgrin::LawEdition::Enacted)
-        return "The computations for 2008 and 2009 are made using each year's tax law as enacted.";
-    return "The computations for 2009 are made using the 2008 tax law and tax rates.";
+        return "The computations for " + kCurrentYear + " and " + kNextYear + " are made using each year's tax law as enacted.";
+    return "The computations for " + kNextYear + " are made using the " + kCurrentYear + " tax law and tax rates.";
 }
 
 }  // namespace tavrel::reports

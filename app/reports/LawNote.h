@@ -1,7 +1,7 @@
 #pragma once
 // What the reports say about the law their figures use.
 
-#include "LawEdition.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "PageManager.h"
+#include "reports/PageManager.h"
 
 namespace tavrel::reports {
 

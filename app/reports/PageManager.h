@@ -4,7 +4,7 @@
 // printer interface, so the program's printer and the tests' recording fake
 // drive the same logic.
 
-#include "Report.h"
+#include "reports/Report.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ReportDestination.h"
+#include "reports/ReportDestination.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <cerrno>
 #include <cstring>

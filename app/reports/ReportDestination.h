@@ -2,7 +2,7 @@
 // Where a report goes: the screen, the printer or a file. The report run hands
 // each report to one destination, block by block, as the router does.
 
-#include "Report.h"
+#include "reports/Report.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "ReportText.h"
+#include "reports/ReportText.h"
 
-#include "FixedText.h"
+#include "common/FixedText.h"
 
 namespace tavrel::reports {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The pieces fixed-width report lines are made of.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <string>
 #include <string_view>

@@ -1,13 +1,18 @@
-#include "SummaryReport.h"
+#include "reports/SummaryReport.h"
 
-#include "LawNote.h"
-#include "ReportText.h"
+#include "base/ProgramInfo.h"
 
-#include "AMT.h"
-#include "FixedText.h"
+#include "reports/LawNote.h"
+#include "reports/ReportText.h"
+
+#include "planner/AMT.h"
+#include "common/FixedText.h"
 
 namespace tavrel::reports {
 namespace {
+
+using shell::kCurrentYear;
+using shell::kNextYear;
 
 constexpr const char* E = kLineBreak;
 
@@ -30,17 +35,17 @@ Report SummaryReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     r.blocks.push_back({"", 1});
     r.blocks.push_back({b(37) + "No State Tax Deferred               State Tax Deferred" + E +
                             b(35) + std::string(56, '-') + E +
-                            b(39) + "2008" + b(11) + "2009" + b(13) + "2008" + b(12) + "2009" + E +
+                            b(39) + kCurrentYear + b(11) + kNextYear + b(13) + kCurrentYear + b(12) + kNextYear + E +
                             b(35) + std::string(56, '-') + E +
                             b(2) + "Regular and AMT Tax" + b(10) + A1 + b(3) + B1 + b(5) + A2 + b(4) + B2 + E,
                         5});
-    r.blocks.push_back({b(2) + "Present Value of " + "2009" + " Tax" + b(4) + P1 + b(20) + P2 + E +
+    r.blocks.push_back({b(2) + "Present Value of " + kNextYear + " Tax" + b(4) + P1 + b(20) + P2 + E +
                             b(31) + "------------" + b(20) + "------------" + E +
                             b(2) + "Present Value of " + E +
-                            b(2) + "2008" + " and " + "2009" + " Tax " + b(11) + C1 + b(20) + C2 + E +
+                            b(2) + kCurrentYear + " and " + kNextYear + " Tax " + b(11) + C1 + b(20) + C2 + E +
                             b(63) + "============" + E +
-                            b(2) + "Less Present Value of " + "2008" + E +
-                            b(2) + " and " + "2009" + " Tax With" + E +
+                            b(2) + "Less Present Value of " + kCurrentYear + E +
+                            b(2) + " and " + kNextYear + " Tax With" + E +
                             b(2) + " Deferred Itemized Taxes     " + C2 + E +
                             b(31) + "------------" + E +
                             b(2) + "Present Value of Savings" + E +

@@ -2,7 +2,7 @@
 // The summary report: the two years' taxes without deferral beside the taxes
 // with the deferral the analysis chose, and the present-value saving.
 
-#include "Report.h"
+#include "reports/Report.h"
 
 #include <string_view>
 

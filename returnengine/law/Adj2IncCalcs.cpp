@@ -1,11 +1,11 @@
-#include "Adj2IncCalcs.h"
+#include "returnengine/law/Adj2IncCalcs.h"
 
-#include "LawTrap.h"
-#include "OtherTaxesCalc.h"
-#include "EntryPoints.h"
-#include "LawConstants.h"
-#include "YearRules.h"
-#include "iTop.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/OtherTaxesCalc.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/LawConstants.h"
+#include "returnengine/law/YearRules.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::Adj2IncCalcs {
 

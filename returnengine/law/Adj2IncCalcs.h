@@ -2,7 +2,7 @@
 // Adjustments to income: deductible IRA contributions, self-employed health
 // insurance, half of the self-employment tax and the user's other adjustments.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

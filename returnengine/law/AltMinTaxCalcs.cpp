@@ -1,12 +1,12 @@
-#include "AltMinTaxCalcs.h"
+#include "returnengine/law/AltMinTaxCalcs.h"
 
-#include "Adj2IncCalcs.h"
-#include "CommonTaxCalcs.h"
-#include "EntryPoints.h"
-#include "LawTrap.h"
-#include "RateTax.h"
-#include "YearRules.h"
-#include "iTop.h"
+#include "returnengine/law/Adj2IncCalcs.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/RateTax.h"
+#include "returnengine/law/YearRules.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::AltMinTaxCalcs {
 

@@ -2,7 +2,7 @@
 // The tentative minimum tax, recording each line of its computation in the
 // return's iAMT, and the tax at the AMT's ordinary rates.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

@@ -1,8 +1,8 @@
 // The named per-year entry points of 2001 to 2008: each runs its family's
 // entry point for its own year.
-#include "Calcs.h"
+#include "returnengine/law/Calcs.h"
 
-#include "EntryPoints.h"
+#include "returnengine/law/EntryPoints.h"
 
 using osgrin::AmtWorkRecord;
 using osgrin::LawEdition;

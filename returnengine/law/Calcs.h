@@ -10,7 +10,7 @@
 // CalcAMTExemption<Y> exists for 2001 and 2003 to 2008, CalcAMTCapGainTax<Y>
 // for 2003 to 2005, CalcFica<Y> for 2003 to 2008.
 
-#include "CommonTaxCalcs.h"
+#include "returnengine/law/CommonTaxCalcs.h"
 
 #include <string_view>
 

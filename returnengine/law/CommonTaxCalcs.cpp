@@ -1,9 +1,9 @@
-#include "CommonTaxCalcs.h"
+#include "returnengine/law/CommonTaxCalcs.h"
 
-#include "LawEditions.h"
-#include "LawTrap.h"
+#include "returnengine/law/LawEditions.h"
+#include "returnengine/law/LawTrap.h"
 
-#include "LibraryFolder.h"
+#include "platform/LibraryFolder.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // Helpers that all tax-law code uses: the not-below-zero difference, the rate
 // file and schedule names, and the AMT work record.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <cstdint>
 #include <string>

@@ -5,7 +5,7 @@
 // rates, wage bases, child credit, IRA ranges); a dependent filer's standard
 // deduction from the statute's indexed amounts. A tax year outside 2001 to 2009
 // is refused rather than computed under another year's law.
-#include "LawEditions.h"
+#include "returnengine/law/LawEditions.h"
 
 namespace osgrin::law {
 namespace {

@@ -1,9 +1,9 @@
-#include "EntryPoints.h"
+#include "returnengine/law/EntryPoints.h"
 
-#include "GainRules.h"
-#include "LawTrap.h"
-#include "YearRules.h"
-#include "iTop.h"
+#include "returnengine/law/GainRules.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/YearRules.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::law {
 

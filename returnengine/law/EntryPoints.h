@@ -5,9 +5,9 @@
 // law year (LawEditions.h) and call these; Calcs.h gives the years 2001 to 2008
 // their historical names.
 
-#include "CommonTaxCalcs.h"
-#include "LawEditions.h"
-#include "iTop.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/LawEditions.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::law {
 

@@ -1,9 +1,9 @@
-#include "GainRules.h"
+#include "returnengine/law/GainRules.h"
 
-#include "LawConstants.h"
-#include "RateTax.h"
-#include "TopComputations.h"
-#include "iTop.h"
+#include "returnengine/law/LawConstants.h"
+#include "returnengine/law/RateTax.h"
+#include "returnengine/model/TopComputations.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::law::rules {
 namespace {

@@ -3,8 +3,8 @@
 // worksheet) and the AMT's part on the gains. Each form is written once and
 // reads its rates and bracket tops from the year's row.
 
-#include "CommonTaxCalcs.h"
-#include "YearLaw.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/YearLaw.h"
 
 namespace osgrin {
 class iTop;

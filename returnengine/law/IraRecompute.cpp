@@ -1,7 +1,7 @@
-#include "IraRecompute.h"
+#include "returnengine/law/IraRecompute.h"
 
-#include "OsgrinInfo.h"
-#include "iTop.h"
+#include "returnengine/model/OsgrinInfo.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::law::rules {
 namespace {

@@ -3,7 +3,7 @@
 // both IRA contributions at 0 (the whole return is computed once more and the
 // contributions and deductions are put back, also when that fails).
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

@@ -1,10 +1,10 @@
-#include "ItemDedCalcs.h"
+#include "returnengine/law/ItemDedCalcs.h"
 
-#include "Adj2IncCalcs.h"
-#include "LawTrap.h"
-#include "EntryPoints.h"
-#include "YearLaw.h"
-#include "iTop.h"
+#include "returnengine/law/Adj2IncCalcs.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/YearLaw.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::ItemDedCalcs {
 namespace {

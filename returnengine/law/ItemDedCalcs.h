@@ -2,7 +2,7 @@
 // Itemized deductions with their floors and phase-out, the standard deduction,
 // and the exemptions with their phase-out.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

@@ -2,7 +2,7 @@
 // Figures of the tax law that no year of any edition changes: written once here
 // by name instead of inside the rules.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin::law {
 

@@ -1,6 +1,6 @@
-#include "LawEdition.h"
+#include "returnengine/law/LawEdition.h"
 
-#include "PropertyBag.h"
+#include "common/PropertyBag.h"
 
 namespace osgrin {
 namespace {

@@ -1,6 +1,6 @@
-#include "LawEditions.h"
+#include "returnengine/law/LawEditions.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include <algorithm>
 #include <vector>

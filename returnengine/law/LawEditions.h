@@ -4,8 +4,8 @@
 // year. Routing, the per-year entry points and their error locations all read
 // this one table.
 
-#include "LawEdition.h"
-#include "YearLaw.h"
+#include "returnengine/law/LawEdition.h"
+#include "returnengine/law/YearLaw.h"
 
 #include <array>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // The error trap of the tax-law routines: the routine's location in front of the
 // error's source (CR form) and the library's file description as description.
 
-#include "OsgrinInfo.h"
+#include "returnengine/model/OsgrinInfo.h"
 
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 
 namespace osgrin {
 

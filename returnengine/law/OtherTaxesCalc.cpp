@@ -1,10 +1,10 @@
-#include "OtherTaxesCalc.h"
+#include "returnengine/law/OtherTaxesCalc.h"
 
-#include "LawTrap.h"
-#include "NumericText.h"
-#include "EntryPoints.h"
-#include "YearRules.h"
-#include "iTop.h"
+#include "returnengine/law/LawTrap.h"
+#include "common/NumericText.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/YearRules.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::OtherTaxesCalc {
 namespace {

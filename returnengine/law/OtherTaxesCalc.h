@@ -1,7 +1,7 @@
 #pragma once
 // Self-employment tax of each spouse, other taxes, and employee FICA on wages.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <cstdint>
 #include <string>

@@ -4,8 +4,8 @@
 // stack; the parsed schedules are cached by the component, so no file is read
 // and nothing is allocated here.
 
-#include "Currency.h"
-#include "TableRateSchedule.h"
+#include "common/Currency.h"
+#include "platform/TableRateSchedule.h"
 
 #include <string_view>
 

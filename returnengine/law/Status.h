@@ -3,7 +3,7 @@
 // A return stores its status as a number; any number outside 1 to 5 is an
 // unknown status, which the tables give their own column.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <array>
 #include <cstdint>

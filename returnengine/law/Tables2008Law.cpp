@@ -2,7 +2,7 @@
 // with every later year computed under the 2008 law. They predate the AMT
 // patches of 2006-2008 and keep their own readings (the 2004 box amounts, the
 // 2007 and 2008 shares, the 5% AMT rate on low-bracket gains in 2008).
-#include "LawEditions.h"
+#include "returnengine/law/LawEditions.h"
 
 namespace osgrin::law {
 namespace {

@@ -1,8 +1,8 @@
-#include "TaxCrCalcs.h"
+#include "returnengine/law/TaxCrCalcs.h"
 
-#include "LawTrap.h"
-#include "EntryPoints.h"
-#include "iTop.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::TaxCrCalcs {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The child tax credit and the return's total credits.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

@@ -1,10 +1,10 @@
-#include "TotIncCalcs.h"
+#include "returnengine/law/TotIncCalcs.h"
 
-#include "CommonTaxCalcs.h"
-#include "EntryPoints.h"
-#include "LawTrap.h"
-#include "YearRules.h"
-#include "iTop.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/YearRules.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::TotIncCalcs {
 

@@ -2,7 +2,7 @@
 // Total income, the netting of capital gains and losses with the loss limit,
 // the adjusted net capital gain, and the capital loss carryforwards.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 namespace osgrin {
 class iTop;

@@ -4,7 +4,7 @@
 // per year (LawEditions.h); the rules that read them are written once
 // (YearRules.h, GainRules.h).
 
-#include "Status.h"
+#include "returnengine/law/Status.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "YearRules.h"
+#include "returnengine/law/YearRules.h"
 
-#include "IraRecompute.h"
-#include "ItemDedCalcs.h"
-#include "LawConstants.h"
-#include "iTop.h"
+#include "returnengine/law/IraRecompute.h"
+#include "returnengine/law/ItemDedCalcs.h"
+#include "returnengine/law/LawConstants.h"
+#include "returnengine/model/iTop.h"
 
 namespace osgrin::law::rules {
 namespace {

@@ -5,8 +5,8 @@
 // separate so that cases with cents, which the whole-dollar reads never
 // produce, can be tested directly.
 
-#include "CommonTaxCalcs.h"
-#include "YearLaw.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/YearLaw.h"
 
 #include <cstdint>
 

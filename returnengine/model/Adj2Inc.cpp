@@ -1,4 +1,4 @@
-#include "Adj2Inc.h"
+#include "returnengine/model/Adj2Inc.h"
 
 namespace osgrin {
 namespace {

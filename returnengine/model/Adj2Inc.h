@@ -3,7 +3,7 @@
 // self-employed health insurance, other adjustments, and the deductions the
 // adjustment rules compute from them.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 

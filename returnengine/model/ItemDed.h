@@ -2,7 +2,7 @@
 // Itemized deductions of a return, the deduction lines computed from them, the
 // standard deduction and the exemptions.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 

@@ -8,13 +8,13 @@
 // dollars, halves away from zero), set() is the library-internal setter. Text
 // access goes through the property table with the class's error location.
 
-#include "EditFlags.h"
-#include "OsgrinInfo.h"
+#include "returnengine/model/EditFlags.h"
+#include "returnengine/model/OsgrinInfo.h"
 
-#include "Currency.h"
-#include "ErrorTrap.h"
-#include "NumericText.h"
-#include "PropertyBag.h"
+#include "common/Currency.h"
+#include "common/ErrorTrap.h"
+#include "common/NumericText.h"
+#include "common/PropertyBag.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "Persist.h"
+#include "returnengine/model/Persist.h"
 
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
-#include "ErrorTrap.h"
-#include "IniProfile.h"
+#include "common/ErrorTrap.h"
+#include "platform/IniProfile.h"
 
 namespace osgrin::Persist {
 namespace {

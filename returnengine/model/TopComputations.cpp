@@ -1,18 +1,18 @@
-#include "TopComputations.h"
+#include "returnengine/model/TopComputations.h"
 
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
-#include "../law/Adj2IncCalcs.h"
-#include "../law/AltMinTaxCalcs.h"
-#include "../law/CommonTaxCalcs.h"
-#include "../law/EntryPoints.h"
-#include "../law/ItemDedCalcs.h"
-#include "../law/LawConstants.h"
-#include "../law/LawTrap.h"
-#include "../law/OtherTaxesCalc.h"
-#include "../law/RateTax.h"
-#include "../law/TaxCrCalcs.h"
-#include "../law/TotIncCalcs.h"
+#include "returnengine/law/Adj2IncCalcs.h"
+#include "returnengine/law/AltMinTaxCalcs.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/EntryPoints.h"
+#include "returnengine/law/ItemDedCalcs.h"
+#include "returnengine/law/LawConstants.h"
+#include "returnengine/law/LawTrap.h"
+#include "returnengine/law/OtherTaxesCalc.h"
+#include "returnengine/law/RateTax.h"
+#include "returnengine/law/TaxCrCalcs.h"
+#include "returnengine/law/TotIncCalcs.h"
 
 namespace osgrin::TopComputations {
 namespace {

@@ -4,7 +4,7 @@
 // owns the order, the choice of deduction, the choice between ordinary and
 // capital-gain rates, the combination with the minimum tax and the totals.
 
-#include "Currency.h"
+#include "common/Currency.h"
 
 #include <optional>
 

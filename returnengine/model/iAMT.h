@@ -2,7 +2,7 @@
 // The lines of the minimum-tax computation of a return, all computed; their
 // setters act at any time and touch no flag.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 

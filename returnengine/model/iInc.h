@@ -3,7 +3,7 @@
 // capital gains and losses with their carryovers, and the lines the income
 // rules compute from them.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 

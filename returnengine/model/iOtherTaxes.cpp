@@ -1,6 +1,6 @@
-#include "iOtherTaxes.h"
+#include "returnengine/model/iOtherTaxes.h"
 
-#include "../law/OtherTaxesCalc.h"
+#include "returnengine/law/OtherTaxesCalc.h"
 
 namespace osgrin {
 

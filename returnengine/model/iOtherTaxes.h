@@ -2,7 +2,7 @@
 // Other taxes of a return: the user's other taxes, each spouse's self-employment
 // tax and, for information, each spouse's employee FICA on wages.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "iTaxCr.h"
+#include "returnengine/model/iTaxCr.h"
 
 namespace osgrin {
 namespace {

@@ -2,7 +2,7 @@
 // Credits of a return: the number of children for the child tax credit, other
 // credits, and the child credit computed from them.
 
-#include "LineObject.h"
+#include "returnengine/model/LineObject.h"
 
 #include <cstdint>
 

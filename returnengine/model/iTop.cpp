@@ -1,9 +1,9 @@
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
-#include "Persist.h"
-#include "TopComputations.h"
+#include "returnengine/model/Persist.h"
+#include "returnengine/model/TopComputations.h"
 
-#include "FixedText.h"
+#include "common/FixedText.h"
 
 #include <chrono>
 

@@ -3,16 +3,16 @@
 // computed lines from total income down to the balance due, six sub-objects,
 // the edit protocol and the entries to computation and persistence.
 
-#include "Adj2Inc.h"
-#include "ItemDed.h"
-#include "LineObject.h"
-#include "iAMT.h"
-#include "iInc.h"
-#include "iOtherTaxes.h"
-#include "iTaxCr.h"
+#include "returnengine/model/Adj2Inc.h"
+#include "returnengine/model/ItemDed.h"
+#include "returnengine/model/LineObject.h"
+#include "returnengine/model/iAMT.h"
+#include "returnengine/model/iInc.h"
+#include "returnengine/model/iOtherTaxes.h"
+#include "returnengine/model/iTaxCr.h"
 
-#include "FilingStatus.h"
-#include "LawEdition.h"
+#include "common/FilingStatus.h"
+#include "returnengine/law/LawEdition.h"
 
 #include <cstdint>
 #include <memory>

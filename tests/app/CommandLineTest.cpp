@@ -1,5 +1,5 @@
 // The command line: the switches, their values and the names they give.
-#include "CommandLine.h"
+#include "commands/CommandLine.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the file, the section and the key, and the error's number and text; none
 // crashes, hangs or leaves part of itself in memory. Saving never lets a value
 // break the file's structure.
-#include "ScenarioFiles.h"
+#include "scenario/ScenarioFiles.h"
 
-#include "ConsoleServices.h"
+#include "base/ConsoleServices.h"
 #include "ShellTestSupport.h"
 #include "Permissions.h"
 #include "TempDir.h"

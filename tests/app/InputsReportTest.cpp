@@ -1,13 +1,13 @@
 // The inputs report in both layouts, against reviewed golden text, and its blocks'
 // line counts.
-#include "InputsReport.h"
+#include "reports/InputsReport.h"
 
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 
-#include "ScenarioFiles.h"
+#include "scenario/ScenarioFiles.h"
 
-#include "TaxYears.h"
+#include "planner/TaxYears.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The page manager against a printer that records what it is asked to do.
-#include "PageManager.h"
+#include "reports/PageManager.h"
 
 #include <gtest/gtest.h>
 

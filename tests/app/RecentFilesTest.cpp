@@ -1,6 +1,6 @@
 // The recent-file list against a real settings file.
-#include "RecentFiles.h"
-#include "Settings.h"
+#include "base/RecentFiles.h"
+#include "base/Settings.h"
 
 #include "ShellTestSupport.h"
 #include "TempDir.h"

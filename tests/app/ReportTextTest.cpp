@@ -1,6 +1,6 @@
 // Report pieces that decide what numbers a reader sees.
-#include "DetailedReport.h"
-#include "ReportText.h"
+#include "reports/DetailedReport.h"
+#include "reports/ReportText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Scenario files from the program's side: open, save (always the whole
 // scenario, in one atomic replacement), the saved flag and the names.
-#include "ScenarioFiles.h"
+#include "scenario/ScenarioFiles.h"
 
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 
-#include "IniProfile.h"
+#include "platform/IniProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Where the settings live, and how they read back.
-#include "Settings.h"
+#include "base/Settings.h"
 
 #include "Permissions.h"
 #include "ShellTestSupport.h"

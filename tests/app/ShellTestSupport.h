@@ -2,8 +2,8 @@
 // Fakes for the shell's collaborators: dialogs answered from a script and
 // recorded, a main window that records what it was told, and a shell over them.
 
-#include "ConsoleServices.h"
-#include "Shell.h"
+#include "base/ConsoleServices.h"
+#include "base/Shell.h"
 
 #include <deque>
 #include <map>

@@ -1,7 +1,7 @@
 // Money: parsing, the two roundings, the display pattern, exact text, doubles
 // and overflow at the edges of the 64-bit range.
-#include "Currency.h"
-#include "TaxError.h"
+#include "common/Currency.h"
+#include "common/TaxError.h"
 
 #include "ErrorOf.h"
 

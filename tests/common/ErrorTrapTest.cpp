@@ -1,5 +1,5 @@
 // The two forms of the error trap, nested as errors travel outwards.
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The 50-character name and description fields.
-#include "FixedText.h"
-#include "TaxError.h"
+#include "common/FixedText.h"
+#include "common/TaxError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole-number and flag conversions of text, and the plain text of doubles.
-#include "NumericText.h"
-#include "TaxError.h"
+#include "common/NumericText.h"
+#include "common/TaxError.h"
 
 #include "ErrorOf.h"
 

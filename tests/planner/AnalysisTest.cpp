@@ -2,7 +2,7 @@
 // present values, and the protocol the report run follows. Expected figures for
 // the joint household come from derive_expected.py, an independent model.
 #include "PlannerTestSupport.h"
-#include "TaxYears.h"
+#include "planner/TaxYears.h"
 
 using mirvane::AMT;
 using tavrel::Currency;

@@ -1,5 +1,5 @@
 // The planner's section of a scenario file and the copy into the working returns.
-#include "AmtTables.h"
+#include "planner/AmtTables.h"
 #include "PlannerTestSupport.h"
 
 #include <set>

@@ -1,9 +1,10 @@
 #pragma once
 // Helpers for the planner tests: scenario files and the error a call raises.
 
-#include "AMT.h"
-#include "Calculate.h"
-#include "MirvaneInfo.h"
+#include "planner/AMT.h"
+#include "planner/Calculate.h"
+#include "planner/MirvaneInfo.h"
+#include "planner/ScenarioFile.h"
 
 #include "ErrorOf.h"
 #include "TempDir.h"
@@ -14,16 +15,10 @@
 
 namespace testsupport {
 
-// Opens a scenario file as the program does: the planner's load, then the two
-// entered returns, both years taxed under the current year's law.
+// Opens a scenario file as an analysis does, both years taxed under the
+// current year's law.
 inline void openScenario(mirvane::AMT& p, const std::string& file) {
-    p.Load(file);
-    p.cur().Load(file);
-    p.nxt().Load(file);
-    p.cur().BeginEdit();
-    p.cur().letProperty("TaxYear", "2008");
-    p.nxt().BeginEdit();
-    p.nxt().letProperty("TaxYear", "2008");
+    mirvane::OpenForAnalysis(p, file, osgrin::LawEdition::Tables2008);
 }
 
 // The example household: joint, high state taxes in 2008 and a large raise in

@@ -1,7 +1,7 @@
 // The curve collection: order, positions, keys and their errors.
-#include "Points.h"
+#include "planner/Points.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 
 #include "ErrorOf.h"
 

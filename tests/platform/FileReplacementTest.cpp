@@ -1,6 +1,6 @@
 // A file replaced piece by piece: the target changes only at the commit, and a
 // replacement given up (dropped without commit, or failed) leaves no trace.
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include "TempDir.h"
 

@@ -1,9 +1,9 @@
 // The profile component on real files: lazy reading, saving all at once on
 // release, and failures that leave the old file exactly as it was.
 
-#include "FileAccess.h"
-#include "IniProfile.h"
-#include "TaxError.h"
+#include "platform/FileAccess.h"
+#include "platform/IniProfile.h"
+#include "common/TaxError.h"
 
 #include "Permissions.h"
 #include "TempDir.h"

@@ -1,8 +1,8 @@
 // The in-memory profile text: lookup rules, edits that keep everything they do
 // not touch, and values that can never break the file's structure.
 
-#include "IniText.h"
-#include "TaxError.h"
+#include "platform/IniText.h"
+#include "common/TaxError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The folder of the library that holds the platform code, when that code is
 // in a shared library (as in libosgrin.so) rather than in the program.
 
-#include "LibraryFolder.h"
+#include "platform/LibraryFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Several profile components on one file inside a transaction: one read, one
 // atomic write at commit, nothing at all without it.
-#include "IniProfile.h"
-#include "ProfileTransaction.h"
+#include "platform/IniProfile.h"
+#include "platform/ProfileTransaction.h"
 
-#include "TaxError.h"
+#include "common/TaxError.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

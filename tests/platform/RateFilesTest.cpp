@@ -2,10 +2,10 @@
 // 2008 and 2001 and the AMT rates, worked out by hand from the published
 // figures, plus the rounding of products finer than four decimals.
 
-#include "LibraryFolder.h"
-#include "RateTable.h"
-#include "TableRateSchedule.h"
-#include "TaxError.h"
+#include "platform/LibraryFolder.h"
+#include "platform/RateTable.h"
+#include "platform/TableRateSchedule.h"
+#include "common/TaxError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The rate-schedule component: loading, the loader's checks of a file, the
 // process-wide cache and the arithmetic on schedules made for the purpose.
 
-#include "RateTable.h"
-#include "TableRateSchedule.h"
-#include "TaxError.h"
+#include "platform/RateTable.h"
+#include "platform/TableRateSchedule.h"
+#include "common/TaxError.h"
 
 #include "TempDir.h"
 

@@ -2,8 +2,8 @@
 // What tests need to look at errors and money: the error a call raises, and
 // money printed as exact text in failure messages.
 
-#include "Currency.h"
-#include "TaxError.h"
+#include "common/Currency.h"
+#include "common/TaxError.h"
 
 #include <optional>
 #include <ostream>

@@ -1,18 +1,18 @@
 // Opens each window of the program on a real scenario and saves a picture of
 // it, so that a person can look at what users see. Run under Xvfb by
 // tools/screenshots.sh; needs a display that really renders.
-#include "ErrorWarningDialog.h"
-#include "HelpWindow.h"
-#include "InteractiveShell.h"
-#include "ProgressWindow.h"
-#include "QtReportOutputs.h"
-#include "ReportChoicesDialog.h"
-#include "StartupWindows.h"
-#include "frmIP.h"
+#include "ui/shell/ErrorWarningDialog.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/InteractiveShell.h"
+#include "ui/reports/ProgressWindow.h"
+#include "ui/reports/QtReportOutputs.h"
+#include "ui/shell/ReportChoicesDialog.h"
+#include "ui/shell/StartupWindows.h"
+#include "ui/input/frmIP.h"
 
-#include "ConsoleServices.h"
-#include "ProgramInfo.h"
-#include "ScenarioFiles.h"
+#include "base/ConsoleServices.h"
+#include "base/ProgramInfo.h"
+#include "scenario/ScenarioFiles.h"
 
 #include <QApplication>
 #include <QDir>

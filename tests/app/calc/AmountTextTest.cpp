@@ -1,7 +1,7 @@
 // Money in the calculator's CSV files: the quick reading of plain decimals must
 // give exactly what the full parser gives, and the written amounts keep two to
 // four decimals.
-#include "AmountText.h"
+#include "calc/AmountText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A whole calculator run in-process: the output's header and money, failed
 // rows among good ones, line ends, where the results go, files that cannot be
 // read or written, and the same output on any number of threads.
-#include "CalcRun.h"
-#include "Main.h"
+#include "calc/CalcRun.h"
+#include "commands/Main.h"
 
 #include "Permissions.h"
 #include "TempDir.h"

@@ -2,7 +2,7 @@
 // A header and one row read with it, as the calculator reads them; the line is
 // kept, since the row's id and year point into it.
 
-#include "TaxsimRow.h"
+#include "calc/TaxsimRow.h"
 
 #include <optional>
 #include <string>

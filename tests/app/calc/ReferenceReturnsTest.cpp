@@ -3,7 +3,7 @@
 // whole-dollar computations agree within $1). The calculator's output for each
 // must agree on AGI, taxable income, regular tax, AMT income, AMT and, where the
 // peer gave one, the tentative minimum tax.
-#include "CalcRun.h"
+#include "calc/CalcRun.h"
 
 #include "TempDir.h"
 

@@ -1,11 +1,11 @@
 // Putting a row of TAXSIM variables on the engine's return: where each column
 // lands, the household a row describes, the rows that cannot be a return, and
 // that a return reused row after row carries nothing from one row to the next.
-#include "TaxsimReturn.h"
+#include "calc/TaxsimReturn.h"
 
 #include "ReadRow.h"
 
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The header and the rows of the input: which names are read, and which values
 // a row may hold in each column.
 #include "ReadRow.h"
-#include "TaxsimRow.h"
+#include "calc/TaxsimRow.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // object's own text shown on leaving a field, and the saved flag.
 #include "InputFormTestSupport.h"
 
-#include "ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>

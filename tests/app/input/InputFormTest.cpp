@@ -2,8 +2,8 @@
 // rule, the check boxes, and the OK, Cancel and file-name buttons.
 #include "InputFormTestSupport.h"
 
-#include "FormHelpers.h"
-#include "ProgramInfo.h"
+#include "ui/input/FormHelpers.h"
+#include "base/ProgramInfo.h"
 
 #include <QCheckBox>
 #include <QLabel>

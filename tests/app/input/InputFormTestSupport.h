@@ -3,13 +3,13 @@
 // whose error reporter records every call, small scenario files written into a
 // temporary folder, and the steps of driving the shown form.
 
-#include "frmIP.h"
+#include "ui/input/frmIP.h"
 
-#include "ScenarioFiles.h"
+#include "scenario/ScenarioFiles.h"
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 
-#include "AMT.h"
+#include "planner/AMT.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -3,11 +3,11 @@
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
-#include "GraphChart.h"
+#include "ui/reports/GraphChart.h"
 
-#include "GraphHelper.h"
+#include "reports/GraphHelper.h"
 
-#include "AMT.h"
+#include "planner/AMT.h"
 #endif
 
 #include <QChart>

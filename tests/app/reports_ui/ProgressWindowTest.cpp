@@ -3,13 +3,13 @@
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
-#include "ProgressWindow.h"
+#include "ui/reports/ProgressWindow.h"
 #include "ReportUiTestSupport.h"
 
-#include "ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
-#include "AMT.h"
-#include "Calculate.h"
+#include "planner/AMT.h"
+#include "planner/Calculate.h"
 #endif
 
 #include <QProgressBar>

@@ -4,15 +4,15 @@
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
-#include "PrintOutput.h"
-#include "QtReportOutputs.h"
-#include "ReportFont.h"
+#include "ui/reports/PrintOutput.h"
+#include "ui/reports/QtReportOutputs.h"
+#include "ui/reports/ReportFont.h"
 #include "ReportUiTestSupport.h"
 
-#include "ProgramInfo.h"
-#include "ReportRun.h"
+#include "base/ProgramInfo.h"
+#include "commands/ReportRun.h"
 
-#include "AMT.h"
+#include "planner/AMT.h"
 #endif
 
 #include <QGuiApplication>

@@ -4,20 +4,20 @@
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
-#include "GraphChart.h"
-#include "QtReportOutputs.h"
+#include "ui/reports/GraphChart.h"
+#include "ui/reports/QtReportOutputs.h"
 #include "ReportUiTestSupport.h"
-#include "ReportWindow.h"
+#include "ui/reports/ReportWindow.h"
 
-#include "DetailedReport.h"
-#include "GraphHelper.h"
-#include "InputsReport.h"
-#include "ProgramInfo.h"
-#include "ReportRun.h"
-#include "SummaryReport.h"
+#include "reports/DetailedReport.h"
+#include "reports/GraphHelper.h"
+#include "reports/InputsReport.h"
+#include "base/ProgramInfo.h"
+#include "commands/ReportRun.h"
+#include "reports/SummaryReport.h"
 
-#include "AMT.h"
-#include "Calculate.h"
+#include "planner/AMT.h"
+#include "planner/Calculate.h"
 #endif
 
 #include <QChart>

@@ -3,9 +3,9 @@
 // whose report choice and print setup the test sets, a shell over a copy of a
 // scenario in a temporary folder, and the text of a PDF file.
 
-#include "ConsoleServices.h"
-#include "ScenarioFiles.h"
-#include "Shell.h"
+#include "base/ConsoleServices.h"
+#include "scenario/ScenarioFiles.h"
+#include "base/Shell.h"
 #include "TempDir.h"
 
 #include <QProcess>

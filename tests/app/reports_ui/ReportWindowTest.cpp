@@ -4,11 +4,11 @@
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
-#include "QtReportOutputs.h"
-#include "ReportFont.h"
+#include "ui/reports/QtReportOutputs.h"
+#include "ui/reports/ReportFont.h"
 #include "ReportUiTestSupport.h"
-#include "ReportWindow.h"
-#include "ScreenDestination.h"
+#include "ui/reports/ReportWindow.h"
+#include "ui/reports/ScreenDestination.h"
 #endif
 
 #include <QApplication>

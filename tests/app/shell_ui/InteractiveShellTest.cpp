@@ -1,17 +1,17 @@
 // The interactive program's shell: start-up, commands and their error handling,
 // placement, fonts and help, driven through the real main window with scripted
 // dialogs (no dialog ever opens).
-#include "HelpWindow.h"
-#include "InteractiveShell.h"
-#include "QtReportOutputs.h"
-#include "frmIP.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/InteractiveShell.h"
+#include "ui/reports/QtReportOutputs.h"
+#include "ui/input/frmIP.h"
 
-#include "ProgramInfo.h"
-#include "ScenarioFiles.h"
+#include "base/ProgramInfo.h"
+#include "scenario/ScenarioFiles.h"
 #include "ShellTestSupport.h"
 #include "TempDir.h"
 
-#include "Calculate.h"
+#include "planner/Calculate.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

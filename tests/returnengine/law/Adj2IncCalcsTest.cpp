@@ -3,8 +3,8 @@
 
 #include "LawTestSupport.h"
 
-#include "Adj2IncCalcs.h"
-#include "YearRules.h"
+#include "returnengine/law/Adj2IncCalcs.h"
+#include "returnengine/law/YearRules.h"
 
 #include <gtest/gtest.h>
 

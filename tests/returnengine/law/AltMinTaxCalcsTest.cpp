@@ -4,9 +4,9 @@
 
 #include "LawTestSupport.h"
 
-#include "AltMinTaxCalcs.h"
-#include "ItemDedCalcs.h"
-#include "Calcs.h"
+#include "returnengine/law/AltMinTaxCalcs.h"
+#include "returnengine/law/ItemDedCalcs.h"
+#include "returnengine/law/Calcs.h"
 
 #include <gtest/gtest.h>
 

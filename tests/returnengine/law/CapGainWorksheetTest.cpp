@@ -4,8 +4,8 @@
 
 #include "LawTestSupport.h"
 
-#include "Calcs.h"
-#include "TopComputations.h"
+#include "returnengine/law/Calcs.h"
+#include "returnengine/model/TopComputations.h"
 
 #include <gtest/gtest.h>
 

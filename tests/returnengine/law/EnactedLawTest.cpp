@@ -4,9 +4,9 @@
 
 #include "LawTestSupport.h"
 
-#include "LawEditions.h"
-#include "RateTable.h"
-#include "CommonTaxCalcs.h"
+#include "returnengine/law/LawEditions.h"
+#include "platform/RateTable.h"
+#include "returnengine/law/CommonTaxCalcs.h"
 
 #include <gtest/gtest.h>
 

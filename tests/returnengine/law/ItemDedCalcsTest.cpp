@@ -3,9 +3,9 @@
 
 #include "LawTestSupport.h"
 
-#include "Calcs.h"
-#include "ItemDedCalcs.h"
-#include "YearRules.h"
+#include "returnengine/law/Calcs.h"
+#include "returnengine/law/ItemDedCalcs.h"
+#include "returnengine/law/YearRules.h"
 
 #include <gtest/gtest.h>
 

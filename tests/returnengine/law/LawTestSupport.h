@@ -2,9 +2,9 @@
 // Small helpers shared by the tax-law tests: building a return in an edit,
 // writing inputs as text, and printing money in failure messages.
 
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
-#include "Currency.h"
+#include "common/Currency.h"
 #include "ErrorOf.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 
 #include "LawTestSupport.h"
 
-#include "Calcs.h"
-#include "OtherTaxesCalc.h"
-#include "TaxCrCalcs.h"
-#include "YearRules.h"
+#include "returnengine/law/Calcs.h"
+#include "returnengine/law/OtherTaxesCalc.h"
+#include "returnengine/law/TaxCrCalcs.h"
+#include "returnengine/law/YearRules.h"
 
 #include <gtest/gtest.h>
 

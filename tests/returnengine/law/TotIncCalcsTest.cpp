@@ -3,8 +3,8 @@
 
 #include "LawTestSupport.h"
 
-#include "TotIncCalcs.h"
-#include "YearRules.h"
+#include "returnengine/law/TotIncCalcs.h"
+#include "returnengine/law/YearRules.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "LawTestSupport.h"
 
-#include "CommonTaxCalcs.h"
-#include "LawEditions.h"
+#include "returnengine/law/CommonTaxCalcs.h"
+#include "returnengine/law/LawEditions.h"
 
 #include <gtest/gtest.h>
 

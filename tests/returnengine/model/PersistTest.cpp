@@ -1,6 +1,6 @@
 // A return's section of a scenario file: keys, formats, defaults, the round
 // trip, and the errors of a load.
-#include "Persist.h"
+#include "returnengine/model/Persist.h"
 #include "ReturnTestSupport.h"
 #include "TempDir.h"
 

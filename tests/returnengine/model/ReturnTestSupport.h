@@ -2,6 +2,6 @@
 // Small helpers shared by the return-engine tests.
 
 #include "ErrorOf.h"
-#include "iTop.h"
+#include "returnengine/model/iTop.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // year clamps, the choice of rates, the combination with the minimum tax and
 // the totals; and what a computation outside an edit leaves behind.
 #include "ReturnTestSupport.h"
-#include "TopComputations.h"
+#include "returnengine/model/TopComputations.h"
 
 using namespace osgrin;
 using testsupport::money;

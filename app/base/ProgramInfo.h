@@ -1,0 +1,28 @@
+#pragma once
+// Identity of the program: version, file description, and where it lives.
+
+#include "planner/TaxYears.h"
+
+#include <string>
+
+namespace tavrel::shell {
+
+inline constexpr int kVersionMajor = 2008;
+inline constexpr int kVersionMinor = 10;
+inline constexpr int kVersionRevision = 7;
+// The program's file description: the title of its dialogs and error reports.
+inline constexpr const char* kFileDescription = "Tavrel AMT Planner";
+// The two tax years as the program shows them: the planner's one constant.
+inline const std::string kCurrentYear = std::to_string(mirvane::kCurrentTaxYear);
+inline const std::string kNextYear = std::to_string(mirvane::kNextTaxYear);
+
+// "PELQ" + major + "." + minor, e.g. PELQ2008.10.
+std::string versionShort();
+// versionShort() + "." + revision, e.g. PELQ2008.10.7.
+std::string versionFull();
+
+// The folder of the running executable, and its file name without folder.
+const std::string& programFolder();
+const std::string& executableName();
+
+}  // namespace tavrel::shell

@@ -1,0 +1,160 @@
+#include "commands/CommandLine.h"
+
+#include "common/PropertyBag.h"
+
+namespace tavrel::shell {
+namespace {
+
+enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law };
+
+struct Parsed {
+    Switch kind = Switch::None;
+    std::string inlineValue;  // after "=" in "--input=FILE"
+    bool hasInline = false;
+};
+
+Parsed classify(std::string_view arg) {
+    std::string_view name = arg;
+    Parsed p;
+    if (arg.starts_with("--")) {
+        if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+            name = arg.substr(0, eq);
+            p.inlineValue = std::string(arg.substr(eq + 1));
+            p.hasInline = true;
+        }
+    }
+    auto is = [&](std::string_view slash, std::string_view dashes) {
+        return (!p.hasInline && sameNameNoCase(name, slash)) || sameNameNoCase(name, dashes);
+    };
+    if (is("/input", "--input")) p.kind = Switch::Input;
+    else if (is("/output", "--output")) p.kind = Switch::Output;
+    else if (is("/silent", "--silent")) p.kind = Switch::Silent;
+    else if (is("/help", "--help") || is("/?", "-h")) p.kind = Switch::Help;
+    else if (is("/version", "--version")) p.kind = Switch::Version;
+    else if (is("/calc", "--calc")) p.kind = Switch::Calc;
+    else if (is("/law", "--law")) p.kind = Switch::Law;
+    if (p.kind == Switch::None) p.hasInline = false;
+    return p;
+}
+
+// The value of the first occurrence of a switch: the arguments that follow it
+// up to the next switch, joined by one blank.
+std::string switchValue(const std::vector<std::string>& args, Switch wanted, bool* found = nullptr) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Parsed p = classify(args[i]);
+        if (p.kind != wanted) continue;
+        if (found) *found = true;
+        if (p.hasInline) return p.inlineValue;
+        std::string value;
+        for (std::size_t k = i + 1; k < args.size() && classify(args[k]).kind == Switch::None; ++k) {
+            if (!value.empty()) value += ' ';
+            value += args[k];
+        }
+        return value;
+    }
+    return {};
+}
+
+bool endsWithNoCase(std::string_view text, std::string_view ending) {
+    return text.size() >= ending.size() && sameNameNoCase(text.substr(text.size() - ending.size()), ending);
+}
+
+Switch switchNamed(std::string_view switchName) { return classify(switchName).kind; }
+
+}  // namespace
+
+bool IsSilent(const std::vector<std::string>& args) {
+    for (const auto& a : args)
+        if (classify(a).kind == Switch::Silent) return true;
+    return false;
+}
+
+std::string GetCommandLineFilename(const std::vector<std::string>& args, std::string_view extension,
+                                   std::string_view switchName) {
+    const std::string value = switchValue(args, switchNamed(switchName));
+    return endsWithNoCase(value, extension) ? value : std::string();
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine c;
+    c.silent = IsSilent(args);
+    bool inSwitchValue = false;
+    for (const auto& a : args) {
+        const Parsed p = classify(a);
+        switch (p.kind) {
+        case Switch::Help: c.help = true; break;
+        case Switch::Version: c.version = true; break;
+        case Switch::None:
+            if (!inSwitchValue) c.problems.push_back("unexpected argument \"" + a + "\"");
+            break;
+        default: break;
+        }
+        if (p.kind != Switch::None)
+            inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output || p.kind == Switch::Calc ||
+                             p.kind == Switch::Law) &&
+                            !p.hasInline;
+    }
+    c.inputValue = switchValue(args, Switch::Input);
+    c.outputValue = switchValue(args, Switch::Output);
+    c.inputFile = GetCommandLineFilename(args, ".amt", "/input");
+    c.outputFile = GetCommandLineFilename(args, ".txt", "/output");
+    c.calcFile = switchValue(args, Switch::Calc, &c.calc);
+    if (c.calc) {
+        if (c.calcFile.empty()) c.problems.push_back("/calc needs a CSV file of returns");
+        if (!c.outputValue.empty()) {
+            if (endsWithNoCase(c.outputValue, ".csv")) c.calcOutputFile = c.outputValue;
+            else c.problems.push_back("the /output name \"" + c.outputValue + "\" of /calc does not end in .csv");
+        }
+        if (c.silent || !c.inputValue.empty()) c.problems.push_back("/calc cannot be combined with /silent or /input");
+    }
+    bool lawGiven = false;
+    const std::string lawValue = switchValue(args, Switch::Law, &lawGiven);
+    if (lawGiven) {
+        c.law = osgrin::lawEditionFromSwitch(lawValue);
+        if (!c.law) c.problems.push_back("/law takes \"tables\" or \"enacted\", not \"" + lawValue + "\"");
+    }
+    return c;
+}
+
+std::string usageText() {
+    return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted]\n"
+           "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
+           "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
+           "\n"
+           "Plans the deferral of 2008 state and local taxes into 2009 so that the two\n"
+           "years' regular tax and alternative minimum tax, the second discounted to\n"
+           "today, are lowest.\n"
+           "\n"
+           "  /input FILE.amt    the scenario file to open (the name must end in .amt)\n"
+           "  /output FILE.txt   with /silent: the report file; the detailed report and the\n"
+           "                     summary report are appended to it (the name must end in\n"
+           "                     .txt); without it the reports go to standard output\n"
+           "  /silent            run without a window: open the scenario, save it back,\n"
+           "                     run the analysis and write the reports, then end\n"
+           "  /law tables|enacted  the tax law for this run, overriding the scenario's\n"
+           "                     \"Law Edition\" (not saved): \"tables\" computes both years\n"
+           "                     with the 2008 tables, \"enacted\" each year under its own\n"
+           "                     law as enacted\n"
+           "  /calc FILE.csv     compute one return per row of a CSV file in NBER TAXSIM 35's\n"
+           "                     variables (tax years 2001 to 2009) and write a CSV of the\n"
+           "                     results to the /output file (a name ending in .csv) or to\n"
+           "                     standard output; the law is \"enacted\" unless /law says\n"
+           "                     otherwise; exit status 1 when any row failed\n"
+           "  --help             this text\n"
+           "  --version          the program's version\n"
+           "\n"
+           "Switches may be written in any case and in any order, with \"/\" or \"--\";\n"
+           "\"--input=FILE\" works too. A value runs to the next switch, so a name with\n"
+           "blanks needs no quotes. Names keep their case.\n"
+           "\n"
+           "Files: the scenario file is read and saved back (all of its sections); the\n"
+           "rate files Ind2001.tbl ... Ind2009.tbl and indAmt2001.tbl are read from the\n"
+           "folder of libosgrin. A silent run reads and writes no settings.\n"
+           "\n"
+           "Exit status: 0 when the reports were written; 1 when the scenario file is\n"
+           "missing or unreadable, is not a scenario, or the analysis or the output\n"
+           "failed (the message on standard error gives the error's number, text and\n"
+           "where it arose); 2 for a command line that makes no sense.\n";
+}
+
+}  // namespace tavrel::shell

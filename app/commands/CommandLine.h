@@ -1,0 +1,49 @@
+#pragma once
+// The command line: "/input FILE.amt /output FILE.txt /silent", the return
+// calculator "/calc FILE.csv /output FILE.csv", the law switch "/law tables|enacted",
+// and the GNU-style "--input", "--output", "--silent", "--calc", "--law", "--help",
+// "--version" (also "--input=FILE").
+// A switch is a whole argument matched without regard to case; its value is the
+// following arguments up to the next switch, joined by one blank, so an unquoted
+// name with blanks still works. Names keep their case.
+
+#include "returnengine/law/LawEdition.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::shell {
+
+struct CommandLine {
+    bool silent = false;
+    bool help = false;
+    bool version = false;
+    std::string inputFile;   // empty unless the value ends in ".amt" (any case)
+    std::string outputFile;  // empty unless the value ends in ".txt" (any case)
+    std::string inputValue, outputValue;  // the values as given, for messages
+    // The return calculator: the input file of /calc (any name) and, with /calc,
+    // the output file when the /output value ends in ".csv" (any case).
+    bool calc = false;
+    std::string calcFile;
+    std::string calcOutputFile;
+    // "/law tables" or "/law enacted"; empty without the switch (a value that is
+    // neither is a problem).
+    std::optional<osgrin::LawEdition> law;
+    std::vector<std::string> problems;   // arguments that mean nothing here
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// True when the arguments hold the silent switch.
+bool IsSilent(const std::vector<std::string>& args);
+
+// The value of a switch when it ends with the extension (any case), else empty.
+std::string GetCommandLineFilename(const std::vector<std::string>& args, std::string_view extension,
+                                   std::string_view switchName);
+
+// The text of --help.
+std::string usageText();
+
+}  // namespace tavrel::shell

@@ -1,0 +1,333 @@
+#include "ui/input/frmIP.h"
+
+#include "ui/input/FieldBinding.h"
+#include "ui/input/FilingStatusRule.h"
+#include "ui/input/FormHelpers.h"
+
+#include "base/ProgramInfo.h"
+#include "scenario/ScenarioFiles.h"
+
+#include "planner/AMT.h"
+#include "common/ErrorTrap.h"
+#include "common/TaxError.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tavrel::ui {
+namespace {
+
+using fields::Field;
+using fields::Kind;
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Focus that leaves or returns because another window came up (a message box,
+// a popup) is not the user moving between fields.
+bool windowSwitch(const QFocusEvent& e) {
+    return e.reason() == Qt::ActiveWindowFocusReason || e.reason() == Qt::PopupFocusReason;
+}
+
+bool isEnter(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
+
+}  // namespace
+
+frmIP::frmIP(shell::Shell& shell, QWidget* parent)
+    : QDialog(parent), shell_(shell), edit_{shell, [] { QApplication::beep(); }} {
+    setObjectName("frmIP");
+    setWindowTitle("Inputs");
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("vsTabIP");
+    buildPages(*tabs_, controls_);
+
+    help_ = new QPlainTextEdit(this);
+    help_->setObjectName("txtHelp");
+    help_->setReadOnly(true);
+    help_->setFocusPolicy(Qt::NoFocus);
+    help_->setFixedHeight(help_->fontMetrics().lineSpacing() * 5);
+
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("btnOK");
+    cancel_ = new QPushButton("&Cancel", this);
+    cancel_->setObjectName("btnCancel");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(help_);
+    layout->addLayout(buttons);
+
+    // Enter moves to the next field; no button reacts to it.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
+    connectControls();
+    load();
+}
+
+frmIP::~frmIP() = default;
+
+void frmIP::connectControls() {
+    for (const Field& f : fields::fieldTable()) {
+        QWidget* w = control(f.control, f.index);
+        fieldOf_[w] = &f;
+        w->installEventFilter(this);
+        if (auto* box = qobject_cast<QLineEdit*>(w)) {
+            connect(box, &QLineEdit::textChanged, this, [this, box, &f] { textChanged(*box, f); });
+        } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+            connect(check, &QCheckBox::toggled, this, [this, &f] { flagClicked(f); });
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            // The selection, not the current row: a list that gets the focus
+            // without a selection makes its first row current without choosing it.
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+                const auto chosen = list->selectedItems();
+                if (!chosen.isEmpty()) filingStatusChanged(list->row(chosen.first()));
+            });
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            connect(button, &QPushButton::clicked, this, &frmIP::filenameClicked);
+        }
+    }
+    connect(ok_, &QPushButton::clicked, this, &frmIP::okClicked);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* frmIP::control(std::string_view name, int index) const {
+    const auto it = controls_.find(fields::objectName(name, index));
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QLineEdit* frmIP::textBox(std::string_view name, int index) const {
+    return qobject_cast<QLineEdit*>(control(name, index));
+}
+
+QCheckBox* frmIP::checkBox(std::string_view name, int index) const {
+    return qobject_cast<QCheckBox*>(control(name, index));
+}
+
+QLabel* frmIP::label(std::string_view name, int index) const { return qobject_cast<QLabel*>(control(name, index)); }
+
+QListWidget* frmIP::filingStatusList() const { return qobject_cast<QListWidget*>(control("lstFileStat")); }
+
+void frmIP::SetFormDates() {
+    for (const fields::Caption& c : fields::captionTable()) {
+        if (QLabel* l = label(c.control, c.index))
+            l->setText(qs(c.prefix) + qs(c.nextYear ? shell::kNextYear : shell::kCurrentYear));
+    }
+}
+
+void frmIP::SetInitialIP() {
+    if (QLabel* l = label(fields::kFilenameLabel)) l->setText(QString::fromStdString(shell_.state.CurrentFile));
+}
+
+void frmIP::load() {
+    loading_ = true;
+    SetFormDates();
+    mirvane::AMT& planner = *shell_.state.Planner;
+    for (const Field& f : fields::fieldTable()) {
+        if (fields::isTextBox(f.kind)) {
+            textBox(f.control, f.index)->setText(fields::boundText(planner, f));
+        } else if (f.kind == Kind::Choice) {
+            // A status outside 1 to 5 shows no selection and is not rewritten.
+            bool ok = false;
+            const int status = qs(fields::readTarget(planner, f).getProperty(f.property)).toInt(&ok);
+            QListWidget* list = filingStatusList();
+            const int row = ok && status >= 1 && status <= static_cast<int>(fields::kFilingStatusTexts.size())
+                                ? status - 1
+                                : -1;
+            list->setCurrentRow(row);
+            if (row < 0) list->clearSelection();
+        }
+    }
+    // The check boxes: the blind flags, then the over-65 flags.
+    for (std::string_view kind : {"chkBlind", "chk65"}) {
+        for (const Field& f : fields::fieldTable()) {
+            if (f.control != kind) continue;
+            const std::string flag = fields::readTarget(planner, f).getProperty(f.property);
+            checkBox(f.control, f.index)->setChecked(flag == "True");
+        }
+    }
+    beginEdits();
+    // A return's own load ends its own edit, so the returns ignored the status
+    // written while the list was filled; now that they are being edited it is
+    // written again.
+    if (const auto chosen = filingStatusList()->selectedItems(); !chosen.isEmpty())
+        writeFilingStatus(chosen.first()->text().toStdString());
+    loading_ = false;
+}
+
+void frmIP::beginEdits() {
+    mirvane::AMT& planner = *shell_.state.Planner;
+    planner.BeginEdit();
+    planner.cur().BeginEdit();
+    planner.nxt().BeginEdit();
+    planner.curAcc().BeginEdit();
+    planner.nxtAcc().BeginEdit();
+}
+
+void frmIP::markUnsaved() { shell_.state.IsSaved = false; }
+
+void frmIP::reportWarning(const TaxError& e, std::string_view location) {
+    shell_.errors.ReportWarning(e.number(), e.description(), std::string(location) + "\r" + e.source(),
+                                shell::kFileDescription);
+}
+
+bool frmIP::eventFilter(QObject* watched, QEvent* event) {
+    const auto it = fieldOf_.find(watched);
+    if (it == fieldOf_.end()) return QDialog::eventFilter(watched, event);
+    QWidget& w = *static_cast<QWidget*>(watched);
+    const Field& f = *it->second;
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        // Coming back from another window to the same field is no new visit.
+        const auto& fe = static_cast<const QFocusEvent&>(*event);
+        if (!(windowSwitch(fe) && lastFocused_ == &w)) gotFocus(w, f);
+        break;
+    }
+    case QEvent::FocusOut:
+        if (!windowSwitch(static_cast<const QFocusEvent&>(*event))) lostFocus(w, f);
+        break;
+    case QEvent::KeyPress:
+        if ((fields::isTextBox(f.kind) || f.kind == Kind::Choice) && isEnter(static_cast<const QKeyEvent&>(*event))) {
+            // Enter acts as Tab: swallowed, and a Tab sent in its place.
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &tab);
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmIP::gotFocus(QWidget& w, const Field& f) {
+    lastFocused_ = &w;
+    if (auto* box = qobject_cast<QLineEdit*>(&w)) SelectAll(*box);
+    help_->setPlainText(qs(f.help));
+}
+
+void frmIP::lostFocus(QWidget& w, const Field& f) {
+    auto* box = qobject_cast<QLineEdit*>(&w);
+    if (!box) return;
+    // The field shows the object's own text for what it holds.
+    try {
+        box->setText(fields::boundText(*shell_.state.Planner, f));
+    } catch (const TaxError& e) {
+        reportWarning(e, "frmIP." + fields::objectName(f.control, f.index) + "_LostFocus");
+    }
+}
+
+void frmIP::textChanged(QLineEdit& box, const Field& f) {
+    if (loading_) return;
+    if (fields::zeroWhenEmpty(f.kind) && box.text().isEmpty()) {
+        box.setText("0");  // the change this raises writes the 0
+        SelectAll(box);    // so that the next keystroke replaces it
+        return;
+    }
+    for (PropertyBag* object : fields::writeTargets(*shell_.state.Planner, f)) {
+        const TextChgResult r = TextChg(box, *object, f.property, fields::fixedWidth(f.kind), edit_);
+        if (r == TextChgResult::Accepted && !edit_.restoring) markUnsaved();
+    }
+}
+
+void frmIP::flagClicked(const Field& clicked) {
+    if (loading_) return;
+    // All four boxes of the kind are written, in the order of the table.
+    mirvane::AMT& planner = *shell_.state.Planner;
+    for (const Field& f : fields::fieldTable()) {
+        if (f.control != clicked.control) continue;
+        try {
+            for (PropertyBag* object : fields::writeTargets(planner, f))
+                object->letProperty(f.property, checkBox(f.control, f.index)->isChecked() ? "True" : "False");
+            markUnsaved();
+        } catch (const TaxError& e) {
+            reportWarning(e, "frmIP." + std::string(f.control) + "_Click");
+        }
+    }
+}
+
+void frmIP::filingStatusChanged(int row) {
+    const std::string_view text = fields::kFilingStatusTexts.at(static_cast<std::size_t>(row));
+    writeFilingStatus(text);
+    applyFilingStatusLayout(text, controls_);
+}
+
+void frmIP::writeFilingStatus(std::string_view listText) {
+    const Field& f = *fields::findField("lstFileStat");
+    const std::string status = std::to_string(filingStatusOf(listText));
+    // One filing status for both years. While loading, the write counts as a
+    // change only when it gives a year another status than the file had.
+    bool changed = !loading_;
+    try {
+        for (PropertyBag* object : fields::writeTargets(*shell_.state.Planner, f)) {
+            const std::string before = object->getProperty(f.property);
+            object->letProperty(f.property, status);
+            changed = changed || object->getProperty(f.property) != before;
+        }
+    } catch (const TaxError& e) {
+        reportWarning(e, "frmIP.lstFileStat_Click");
+    }
+    if (changed) markUnsaved();
+}
+
+void frmIP::okClicked() {
+    try {
+        shell::GetInputs(shell_);
+    } catch (const TaxError& e) {
+        // The form stays open; the save may have ended the edits, so they are opened again.
+        reportWarning(e, "GetInputs");
+        try {
+            beginEdits();
+        } catch (const TaxError& again) {
+            reportWarning(again, "frmIP.btnOK_Click");
+        }
+        return;
+    }
+    accept();
+}
+
+void frmIP::filenameClicked() {
+    try {
+        shell::SaveAs(shell_);
+    } catch (const TaxError& e) {
+        reportWarning(e, "SaveAs");
+    }
+    // The save ended the edits of the planner and the returns.
+    try {
+        beginEdits();
+    } catch (const TaxError& e) {
+        reportWarning(e, "frmIP.btnFilename_Click");
+    }
+    SetInitialIP();
+}
+
+std::unique_ptr<frmIP> LoadIP(shell::Shell& shell, QWidget* parent) {
+    return tavrel::guarded("InitIP", [&] {
+        auto form = std::make_unique<frmIP>(shell, parent);
+        CenterForm(*form);
+        form->SetInitialIP();
+        return form;
+    });
+}
+
+void InitIP(shell::Shell& shell, QWidget* parent) {
+    const auto form = LoadIP(shell, parent);
+    form->exec();
+}
+
+}  // namespace tavrel::ui

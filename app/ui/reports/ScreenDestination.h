@@ -1,0 +1,37 @@
+#pragma once
+// Reports on the screen: each report in a window of its own, with the three
+// heading lines at the top, shown when the report is complete.
+
+#include "reports/ReportDestination.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+namespace tavrel::ui {
+
+class ReportWindow;
+
+class ScreenDestination final : public reports::ReportDestination {
+public:
+    // The windows are children of `parent` (closed with it); "print" in any of
+    // them calls `onPrint`.
+    ScreenDestination(QWidget* parent, std::function<void()> onPrint)
+        : parent_(parent), onPrint_(std::move(onPrint)) {}
+
+    void beginReport(const reports::Report& report) override;
+    void block(const reports::Block& block, const reports::Headings& headings) override;
+    void endReport(const reports::Report& report) override;
+
+    // The window of the last report begun (null once closed).
+    ReportWindow* lastWindow() const;
+
+private:
+    QWidget* parent_;
+    std::function<void()> onPrint_;
+    QPointer<ReportWindow> window_;
+};
+
+}  // namespace tavrel::ui

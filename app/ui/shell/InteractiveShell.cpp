@@ -1,0 +1,276 @@
+#include "ui/shell/InteractiveShell.h"
+
+#include "ui/shell/HelpWindow.h"
+#include "base/LawChoice.h"
+#include "base/ProgramInfo.h"
+#include "base/RecentFiles.h"
+#include "scenario/ScenarioFiles.h"
+#include "base/Settings.h"
+
+#include <QApplication>
+#include <QSettings>
+
+namespace tavrel::ui {
+namespace {
+
+QSettings placementSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel"); }
+
+}  // namespace
+
+InteractiveShell::InteractiveShell(shell::AppState& state, shell::DialogService& dialogs, ErrorReporter& errors,
+                                   Parts parts)
+    : state_(state),
+      dialogs_(dialogs),
+      errors_(errors),
+      parts_(std::move(parts)),
+      window_(std::make_unique<MainWindow>()),
+      shell_{state_, dialogs_, errors_, *window_} {
+    MainWindow::Commands c;
+    c.newFile = [this] { newFile(); };
+    c.open = [this] { openFile(); };
+    c.save = [this] { save(); };
+    c.saveAs = [this] { saveAs(); };
+    c.preview = [this] { reports(shell::Destination::Screen); };
+    c.viewReports = [this] { reports(shell::Destination::Screen); };
+    c.print = [this] { reports(shell::Destination::Printer); };
+    c.exit = [this] { exit(); };
+    c.inputs = [this] { inputs(); };
+    c.fonts = [this] { GetFonts(); };
+    c.helpContents = [this] { helpContents(); };
+    c.helpSearch = [this] { helpSearch(); };
+    c.about = [this] { about(); };
+    c.recent = [this](int i) { openRecent(i); };
+    c.law = [this](osgrin::LawEdition law) { chooseLaw(law); };
+    window_->setCommands(std::move(c));
+    if (parts_.outputs)
+        outputs_ = parts_.outputs(shell_, window_.get(), [this] { reports(shell::Destination::Printer); });
+}
+
+InteractiveShell::~InteractiveShell() = default;
+
+void InteractiveShell::warn(const TaxError& e, const std::string& where) {
+    errors_.ReportWarning(e.number(), e.description(), where.empty() ? e.source() : where + "\r" + e.source(),
+                          shell::kFileDescription);
+}
+
+bool InteractiveShell::updateDue(const QDate& today) {
+    return today > QDate(shell::kVersionMajor + 1, 2, 1);
+}
+
+void InteractiveShell::Chk4Update() {
+    if (!updateDue(parts_.today())) return;
+    dialogs_.updateAlert("The version that you are using now is " + state_.VersionShort + ", which was updated for " +
+                         std::to_string(shell::kVersionMajor) + ".\r\n\r\n" +
+                         "You may want to consider checking to see if " + "there is a more current version by clicking " +
+                         "on the button, below.");
+}
+
+void InteractiveShell::start() {
+    state_.ErrorLogFile = shell::GetPath(shell::settingsFilePath(state_.ProgramFolder, "tavrel")) + "/AMT_err.log";
+    Chk4Update();
+    dialogs_.about();
+    {
+        QSettings settings = placementSettings();
+        window_->restorePlacement(settings);
+    }
+    state_.StartupChoice = dialogs_.startupChoice();
+    state_.IsSaved = true;
+    try {
+        shell::GetIni(shell_);
+    } catch (const TaxError& e) {
+        FatalError(e.number(), "GetIni");
+        return;
+    }
+    const std::string fromCommandLine = state_.CurrentFile;
+    if (state_.StartupChoice == 1) {
+        newFile();
+    } else if (!fromCommandLine.empty()) {
+        // A file named on the command line is what the window shows: it is loaded.
+        if (openKeepingScenario(fromCommandLine) && state_.StartupChoice == 2) inputs();
+    } else if (state_.StartupChoice == 2) {
+        if (openKeepingScenario("")) inputs();
+    }
+    window_->setStatusFile(state_.CurrentFile);
+    shell::ShowLaw(shell_);
+    window_->show();
+}
+
+bool InteractiveShell::openKeepingScenario(const std::string& name) {
+    auto kept = state_.Planner->clone();
+    try {
+        return shell::OpenFile(shell_, name) == shell::OpenResult::Opened;
+    } catch (const TaxError& e) {
+        // A failed load puts the previous scenario back whole: never a mixture of two.
+        state_.Planner = kept;
+        warn(e, "");
+        return false;
+    }
+}
+
+void InteractiveShell::newFile() {
+    if (running_) return;
+    try {
+        shell::NewFile(shell_, [this] {
+            if (parts_.inputForm) parts_.inputForm(shell_, window_.get());
+        });
+    } catch (const TaxError& e) {
+        warn(e, "NewFile");
+    }
+}
+
+void InteractiveShell::openFile() {
+    if (running_) return;
+    if (openKeepingScenario("")) inputs();
+}
+
+void InteractiveShell::openRecent(int index) {
+    if (running_ || index < 1 || index > 5) return;
+    const std::string name = state_.RecentFiles[static_cast<std::size_t>(index - 1)];
+    if (name.empty()) return;
+    if (openKeepingScenario(name)) inputs();
+}
+
+void InteractiveShell::save() {
+    if (running_) return;
+    // Without a file of its own the scenario is saved under a name the user chooses.
+    if (state_.CurrentFile.empty()) {
+        saveAs();
+        return;
+    }
+    try {
+        shell::Save(shell_, state_.CurrentFile);
+    } catch (const TaxError& e) {
+        warn(e, "Save " + state_.CurrentFile);
+    }
+}
+
+void InteractiveShell::saveAs() {
+    if (running_) return;
+    try {
+        shell::SaveAs(shell_);
+    } catch (const TaxError& e) {
+        warn(e, "SaveAs");
+    }
+}
+
+void InteractiveShell::reports(shell::Destination where) {
+    if (running_ || !outputs_) return;
+    if (state_.CurrentFile.empty()) {
+        saveAs();
+        if (state_.CurrentFile.empty()) return;
+    }
+    running_ = true;
+    window_->setBusy(true);
+    if (parts_.progress) state_.Planner->setProgressObserver(parts_.progress());
+    const auto kept = state_.Planner->clone();
+    try {
+        reports::RouteOutput(shell_, where, *outputs_);
+    } catch (const TaxError& e) {
+        if (parts_.hideProgress) parts_.hideProgress();
+        warn(e, "RouteOutput");
+        // Put the scenario back as the file holds it, as a run that ends normally
+        // does; if the file cannot be read now, as it was before the run.
+        try {
+            shell::OpenFile(shell_, state_.CurrentFile);
+        } catch (const TaxError& again) {
+            state_.Planner = kept;
+            warn(again, "");
+        }
+    }
+    state_.Planner->setProgressObserver(nullptr);
+    window_->setBusy(false);
+    running_ = false;
+}
+
+void InteractiveShell::inputs() {
+    if (running_ || !parts_.inputForm) return;
+    try {
+        parts_.inputForm(shell_, window_.get());
+    } catch (const TaxError& e) {
+        FatalError(e.number(), "InitIP");
+    }
+}
+
+void InteractiveShell::chooseLaw(osgrin::LawEdition law) {
+    if (running_) return;
+    try {
+        shell::ChooseLaw(shell_, law);
+    } catch (const TaxError& e) {
+        warn(e, "ChooseLaw");
+    }
+    shell::ShowLaw(shell_);  // the menu shows the law in use even when the choice failed
+}
+
+void InteractiveShell::GetFonts() {
+    dialogs_.message("WARNING!",
+                     "We strongly recommend the use of either the COURIER NEW or the COURIER font. Other fonts might "
+                     "not align properly, or may cause an error 380.",
+                     shell::Icon::Exclamation, shell::Buttons::Ok);
+    const auto chosen = dialogs_.chooseFont({state_.FontNamePref, state_.FontSizePref});
+    if (!chosen) {
+        if (state_.FontNamePref.empty()) state_.FontNamePref = "Courier New";
+        return;
+    }
+    state_.FontNamePref = chosen->name.empty() ? "Courier New" : chosen->name;
+    state_.FontSizePref = chosen->size < 5 ? 10.0f : chosen->size;
+}
+
+QString InteractiveShell::helpFile() const { return helpFilePath(QString::fromStdString(state_.ProgramFolder)); }
+
+void InteractiveShell::showHelp(bool search) {
+    const QString file = helpFile();
+    if (file.isEmpty()) {
+        dialogs_.message(shell::kFileDescription,
+                         "Unable to display Help Contents. There is no Help associated with this project.",
+                         shell::Icon::Information, shell::Buttons::Ok);
+        return;
+    }
+    if (!help_) help_ = std::make_unique<HelpWindow>(file);
+    if (search) help_->showSearch();
+    else help_->showContents();
+}
+
+void InteractiveShell::helpContents() { showHelp(false); }
+void InteractiveShell::helpSearch() { showHelp(true); }
+
+void InteractiveShell::about() { dialogs_.about(); }
+
+void InteractiveShell::exit() {
+    if (running_) return;
+    // Other windows go first; the main window keeps its placement unless minimised.
+    if (help_) help_->close();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window_.get() && w->isVisible()) w->close();
+    QSettings settings = placementSettings();
+    window_->savePlacement(settings);
+    ShutDown(false);
+}
+
+void InteractiveShell::FatalError(int number, const std::string& location) {
+    const std::string text = std::string("An error has occurred in the ") + shell::kFileDescription + ".\n\n" +
+                             "Error Number:   " + std::to_string(number) + "\n" + "Error Type:        " +
+                             std::string(standardDescription(number)) + "\n" + "Location:           " + location +
+                             "\n\n" + "Do you want to save your data before the program shuts down?";
+    const bool saveFirst =
+        dialogs_.message("WARNING!", text, shell::Icon::Critical, shell::Buttons::YesNo) == shell::Answer::Yes;
+    ShutDown(saveFirst);
+}
+
+bool InteractiveShell::ShowErrorWarning(const std::string& message, bool hidden) {
+    if (hidden) return true;
+    return dialogs_.errorWarning(message);
+}
+
+void InteractiveShell::ShutDown(bool saveFirst) {
+    // The user's data is saved while it still exists.
+    if (saveFirst) saveAs();
+    try {
+        shell::writeFontPreferences(shell_);
+    } catch (const TaxError& e) {
+        warn(e, "ShutDown");
+    }
+    window_->hide();
+    if (parts_.quit) parts_.quit(0);
+}
+
+}  // namespace tavrel::ui
