@@ -99,18 +99,11 @@ AMT::AMT() : points_(std::make_shared<mirvane::Points>()), point_(std::make_shar
 }
 
 std::shared_ptr<AMT> AMT::clone() const {
-    auto copy = std::make_shared<AMT>();
-    for (std::size_t i = 0; i < returns_.size(); ++i) copy->returns_[i] = returns_[i]->clone();
-    copy->spare_ = spare_;
-    copy->points_ = points_;
-    copy->point_ = point_;
-    copy->v_ = v_;
-    copy->snapshot_ = snapshot_;
-    copy->new_ = new_;
-    copy->deleted_ = deleted_;
-    copy->dirty_ = dirty_;
-    copy->editing_ = editing_;
-    copy->observer_ = observer_;
+    // A member-wise copy takes every value and flag, including any added later;
+    // the returns get copies of their own (the curve stays shared: a search
+    // always makes a new one).
+    std::shared_ptr<AMT> copy(new AMT(*this));
+    for (auto& r : copy->returns_) r = r->clone();
     return copy;
 }
 

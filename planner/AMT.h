@@ -46,7 +46,6 @@ public:
     };
 
     AMT();
-    AMT(const AMT&) = delete;
     AMT& operator=(const AMT&) = delete;
     // A deep copy: values, snapshot, flags and four returns of its own (the curve
     // is shared; a search always makes a new one).
@@ -116,6 +115,9 @@ public:
     std::vector<SweepRecord>& sweepTable() { return sweep_; }
 
 private:
+    // Member-wise, returns shared: clone() alone uses it, then gives the copy
+    // returns of its own.
+    AMT(const AMT&) = default;
     friend struct AmtProperties;
     void takeSnapshot() { snapshot_ = v_; }
 

@@ -77,24 +77,10 @@ iTop::iTop()
       cr_(std::make_shared<iTaxCr>()) {}
 
 std::shared_ptr<iTop> iTop::clone() const {
-    auto copy = std::make_shared<iTop>();
-    copy->lines_ = lines_;
-    copy->flags_ = flags_;
-    copy->columnIdx_ = columnIdx_;
-    copy->scenarioDesc_ = scenarioDesc_;
-    copy->spouse1_ = spouse1_;
-    copy->spouse2_ = spouse2_;
-    copy->taxYear_ = taxYear_;
-    copy->filingStatus_ = filingStatus_;
-    copy->isDependent_ = isDependent_;
-    copy->dependents_ = dependents_;
-    copy->sp1Blind_ = sp1Blind_;
-    copy->sp2Blind_ = sp2Blind_;
-    copy->sp1Over65_ = sp1Over65_;
-    copy->sp2Over65_ = sp2Over65_;
-    copy->version_ = version_;
-    copy->new_ = new_;
-    copy->lawEdition_ = lawEdition_;
+    // A member-wise copy takes every value and flag, including any added later;
+    // only the sub-objects, held by reference, need copies of their own.
+    std::shared_ptr<iTop> copy(new iTop(*this));
+    copy->recomputeDepth_ = 0;
     copy->inc_ = std::make_shared<iInc>(*inc_);
     copy->adj_ = std::make_shared<osgrin::Adj2Inc>(*adj_);
     copy->item_ = std::make_shared<osgrin::ItemDed>(*item_);

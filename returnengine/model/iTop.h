@@ -42,7 +42,6 @@ public:
     static std::span<const tavrel::PropertySpec<iTop>> extraProperties();
 
     iTop();
-    iTop(const iTop&) = delete;
     iTop& operator=(const iTop&) = delete;
     // A deep copy: the same values, lines and flags, with sub-objects of its own.
     std::shared_ptr<iTop> clone() const;
@@ -129,6 +128,9 @@ public:
     std::string getProperty(std::string_view name) const override;
 
 private:
+    // Member-wise, sub-objects shared: clone() alone uses it, then gives the
+    // copy sub-objects of its own.
+    iTop(const iTop&) = default;
     void letFixedText(std::string& field, std::string_view text);
 
     std::int32_t columnIdx_ = 1;

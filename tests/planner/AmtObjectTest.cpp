@@ -2,6 +2,11 @@
 // its values, the snapshot, and its flags.
 #include "PlannerTestSupport.h"
 
+#include "planner/PlannerErrors.h"
+
+#include <string>
+#include <vector>
+
 using mirvane::AMT;
 using testsupport::errorOf;
 using testsupport::money;
@@ -131,25 +136,112 @@ TEST(PlannerObject, ObjectMembersAreStoredWhateverTheMode) {
     EXPECT_FALSE(p.isEditing());
 }
 
-TEST(PlannerObject, ACloneIsDeepAndEqual) {
+namespace clone_walk {
+
+// Every value of an object that its tables name (each line exactly, each other
+// readable property as text) and its edit flags, as "prefix.name=value" rows.
+template <class T>
+void readAll(const T& o, const std::string& prefix, std::vector<std::string>& rows) {
+    for (std::size_t i = 0; i < T::kLineCount; ++i)
+        rows.push_back(prefix + std::string(T::kRules[i].name) + "=" + std::to_string(o.get(i).scaled()));
+    for (const auto& p : T::extraProperties())
+        if (p.get) rows.push_back(prefix + std::string(p.name) + "=" + p.get(o));
+    const osgrin::EditFlags& f = o.flags();
+    rows.push_back(prefix + "flags=" + std::to_string(f.editing) + std::to_string(f.dirty) + std::to_string(f.calculated));
+}
+
+// Every property of the planner, of its four returns and of their sub-objects,
+// and the state no table holds (column, law, new and deleted flags).
+std::vector<std::string> everything(const AMT& p) {
+    std::vector<std::string> rows;
+    for (const auto& prop : mirvane::amtProperties())
+        if (prop.get) rows.push_back("AMT." + std::string(prop.name) + "=" + prop.get(p));
+    rows.push_back("AMT.state=" + std::to_string(p.IsNew()) + std::to_string(p.IsDirty()) +
+                   std::to_string(p.IsDeleted()) + std::to_string(p.isEditing()));
+    int column = 0;
+    for (const osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) {
+        const std::string c = "R" + std::to_string(++column) + ".";
+        readAll(*r, c, rows);
+        rows.push_back(c + "state=" + std::to_string(r->ColumnIdx()) + std::string(osgrin::lawEditionText(r->lawEdition())) +
+                       std::to_string(r->IsNew()));
+        readAll(r->inc(), c + "inc.", rows);
+        readAll(r->adj(), c + "adj.", rows);
+        readAll(r->item(), c + "item.", rows);
+        readAll(r->amt(), c + "amt.", rows);
+        readAll(r->other(), c + "other.", rows);
+        readAll(r->cr(), c + "cr.", rows);
+    }
+    return rows;
+}
+
+// Gives every property with a setter in the table a value other than its own.
+template <class T, class Table>
+void changeByTable(T& o, const Table& table) {
+    for (const auto& p : table) {
+        if (!p.let || !p.get) continue;
+        const std::string was = p.get(o);
+        for (const char* text : {"False", "True", "4", "3", "Enacted", "2008 Tables"}) {
+            try {
+                p.let(o, text);
+            } catch (const tavrel::TaxError&) {
+            }
+            if (p.get(o) != was) break;
+        }
+    }
+}
+
+// Changes every line and every settable property of an object, and its flags.
+template <class T>
+void changeAll(T& o) {
+    for (std::size_t i = 0; i < T::kLineCount; ++i) o.store(i, o.get(i) + tavrel::Currency::fromDollars(7));
+    changeByTable(o, T::extraProperties());
+    osgrin::EditFlags& f = o.flags();
+    f = {!f.editing, !f.dirty, !f.calculated};
+}
+
+}  // namespace clone_walk
+
+// The clone restores the user's scenario after a failed open: it must hold
+// every value of every object, and share none of them.
+TEST(PlannerObject, ACloneHoldsEveryPropertyOfEveryObjectAndSharesNone) {
+    using namespace clone_walk;
     AMT p;
+    mirvane::OpenForAnalysis(p, TAVREL_EXAMPLES "/joint-high-income.amt", osgrin::LawEdition::Enacted);
+    mirvane::RunAnalysisProtocol(p);  // every computed line and result filled in
     p.BeginEdit();
-    p.letProperty("AfterTaxDiscount", "6.5");
-    p.cur().BeginEdit();
-    p.cur().inc().letProperty("WageSp1", "1234.56");
-    p.cur().letProperty("Spouse1", "Ann");
-    auto copy = p.clone();
-    EXPECT_EQ(copy->getProperty("AfterTaxDiscount"), "6.5");
-    EXPECT_TRUE(copy->isEditing());
-    EXPECT_TRUE(copy->IsNew());
-    EXPECT_EQ(copy->cur().inc().get(osgrin::iInc::WageSp1), money("1234.56"));
-    EXPECT_EQ(copy->cur().Spouse1(), p.cur().Spouse1());
-    EXPECT_TRUE(copy->cur().inc().isEditing());
-    EXPECT_EQ(copy->nxtAcc().ColumnIdx(), 4);
-    // Changing the copy leaves the original alone.
-    copy->cur().inc().letProperty("WageSp1", "1");
-    copy->letProperty("AfterTaxDiscount", "1");
-    EXPECT_EQ(p.cur().inc().get(osgrin::iInc::WageSp1), money("1234.56"));
-    EXPECT_EQ(p.getProperty("AfterTaxDiscount"), "6.5");
-    EXPECT_NE(copy->cur().oInc(), p.cur().oInc());
+    p.letProperty("Line2", "kept");
+    p.cur().setColumnIdx(7);
+
+    const std::vector<std::string> before = everything(p);
+    const auto copy = p.clone();
+    EXPECT_EQ(everything(*copy), before);
+
+    changeByTable(p, mirvane::amtProperties());
+    for (osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) {
+        r->BeginEdit();
+        changeAll(*r);
+        r->flags().editing = true;  // its own setters act only while editing
+        r->setColumnIdx(r->ColumnIdx() + 10);
+        r->setLawEdition(osgrin::LawEdition::Tables2008);
+        changeAll(r->inc());
+        changeAll(r->adj());
+        changeAll(r->item());
+        changeAll(r->amt());
+        changeAll(r->other());
+        changeAll(r->cr());
+    }
+    const std::vector<std::string> changed = everything(p);
+    ASSERT_EQ(changed.size(), before.size());
+    // Only what no setter reaches stays as it was (derived flags, the version);
+    // those rows were compared above.
+    const auto readOnly = [](const std::string& row) {
+        for (const char* name : {".IsDeleted=", ".IsNew=", ".IsDirty=", ".IsCalculated=", ".Version=", "AMT.state="})
+            if (row.find(name) != std::string::npos) return true;
+        return false;
+    };
+    std::vector<std::string> unchanged;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (changed[i] == before[i] && !readOnly(before[i])) unchanged.push_back(before[i]);
+    EXPECT_EQ(unchanged, std::vector<std::string>{}) << "the walk left these as they were";
+    EXPECT_EQ(everything(*copy), before);
 }
