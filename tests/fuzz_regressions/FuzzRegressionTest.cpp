@@ -33,10 +33,15 @@ struct Input {
     std::string bytes;
 };
 
+// The inputs of a folder, by name. A missing or empty folder fails the test:
+// replaying nothing would pass whatever the harness did.
 std::vector<Input> inputsIn(const std::string& folder) {
     std::vector<Input> inputs;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(folder, ec)) {
+    if (!fs::is_directory(folder)) {
+        ADD_FAILURE() << folder << " is missing";
+        return inputs;
+    }
+    for (const auto& e : fs::directory_iterator(folder)) {
         if (!e.is_regular_file()) continue;
         std::ifstream in(e.path(), std::ios::binary);
         Input i;
@@ -48,6 +53,7 @@ std::vector<Input> inputsIn(const std::string& folder) {
         inputs.push_back(std::move(i));
     }
     std::sort(inputs.begin(), inputs.end(), [](const Input& a, const Input& b) { return a.name < b.name; });
+    if (inputs.empty()) ADD_FAILURE() << folder << " holds no inputs";
     return inputs;
 }
 
@@ -175,8 +181,6 @@ TEST(FuzzRegressions, Return) {
 // The seed corpora go through the same bodies: every harness runs to its end
 // on them, and every seed scenario gives its reports.
 TEST(FuzzSeeds, AllHarnessesRunToTheEnd) {
-    for (const char* kind : {"numeric", "profile", "ratefile", "scenario"})
-        ASSERT_FALSE(inputsIn(kSeeds + "/" + kind).empty()) << kind;
     for (const Input& i : inputsIn(kSeeds + "/numeric")) EXPECT_EQ(runNumericInput(bytesOf(i), i.bytes.size()), 0) << i.name;
     for (const Input& i : inputsIn(kSeeds + "/profile")) EXPECT_EQ(runProfileInput(bytesOf(i), i.bytes.size()), 0) << i.name;
     for (const Input& i : inputsIn(kSeeds + "/ratefile")) (void)checkRateFile(i.bytes);

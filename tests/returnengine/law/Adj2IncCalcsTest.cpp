@@ -21,7 +21,7 @@ namespace rules = osgrin::law::rules;
 // ---------------------------------------------------------------------------
 // The limit inside the band: 20% of the gap, up to the next $10, at least $200.
 struct BandCase {
-    const char* name;
+    const char* name = "";
     Currency gap;
     Currency limit;
 };
@@ -35,27 +35,27 @@ TEST_P(IraLimitInBand, Limit) {
 
 const BandCase kBandCases[] = {
     // 1 x 0.20 = 0.20 -> up to 10 -> floor 200
-    {"Gap1", usd(1), usd(200)},
+    {.name = "Gap1", .gap = usd(1), .limit = usd(200)},
     // 999 x 0.20 = 199.80 -> 200
-    {"Gap999", usd(999), usd(200)},
+    {.name = "Gap999", .gap = usd(999), .limit = usd(200)},
     // 950 x 0.20 = 190, already a multiple of 10 -> floor 200
-    {"Gap950", usd(950), usd(200)},
-    {"Gap1000", usd(1000), usd(200)},
+    {.name = "Gap950", .gap = usd(950), .limit = usd(200)},
+    {.name = "Gap1000", .gap = usd(1000), .limit = usd(200)},
     // 1,050 x 0.20 = 210, already a multiple of 10
-    {"Gap1050", usd(1050), usd(210)},
+    {.name = "Gap1050", .gap = usd(1050), .limit = usd(210)},
     // 1,051 x 0.20 = 210.20 -> 220
-    {"Gap1051", usd(1051), usd(220)},
-    {"Gap5000", usd(5000), usd(1000)},
+    {.name = "Gap1051", .gap = usd(1051), .limit = usd(220)},
+    {.name = "Gap5000", .gap = usd(5000), .limit = usd(1000)},
     // 5,001 x 0.20 = 1,000.20 -> 1,010
-    {"Gap5001", usd(5001), usd(1010)},
+    {.name = "Gap5001", .gap = usd(5001), .limit = usd(1010)},
     // 9,999 x 0.20 = 1,999.80 -> 2,000
-    {"Gap9999", usd(9999), usd(2000)},
+    {.name = "Gap9999", .gap = usd(9999), .limit = usd(2000)},
     // 19,999 x 0.20 = 3,999.80 -> 4,000
-    {"Gap19999", usd(19999), usd(4000)},
+    {.name = "Gap19999", .gap = usd(19999), .limit = usd(4000)},
     // 5,000.04 x 0.20 = 1,000.008 = 100,000.8 cents -> 100,001, not a multiple of 1,000 -> 1,010
-    {"Gap5000_04", cents(500004), usd(1010)},
+    {.name = "Gap5000_04", .gap = cents(500004), .limit = usd(1010)},
     // 0.05 x 0.20 = 0.01 -> 10 -> 200
-    {"Gap0_05", cents(5), usd(200)},
+    {.name = "Gap0_05", .gap = cents(5), .limit = usd(200)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Adj2IncCalcs, IraLimitInBand, ::testing::ValuesIn(kBandCases),
@@ -69,12 +69,12 @@ TEST(Adj2IncCalcs, IraLimitInBandAmountThatRoundsToAMultipleIsNotRaised) {
 // ---------------------------------------------------------------------------
 // The IRA deduction through the whole computation (the limit recomputes the return).
 struct IraCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     long wage1, wage2, otherAdj;
-    const char* contrib1;
-    const char* contrib2;
-    bool sp1Covered, sp2Covered;
+    const char* contrib1 = "";
+    const char* contrib2 = "";
+    bool sp1Covered = false, sp2Covered = false;
     long ded1, ded2;
 };
 
@@ -102,52 +102,52 @@ TEST_P(IraDeduction, Deductions) {
 const IraCase kIraCases[] = {
     // 2008 Single covered: band end 60,000, width 20,000, maximum 5,000
     // modified 59,999: gap 1 -> 200
-    {"2008_Single_Gap1", 2008, 1, 59999, 0, 0, "5000", "0", true, false, 200, 0},
+    {.name = "2008_Single_Gap1", .year = 2008, .status = 1, .wage1 = 59999, .wage2 = 0, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 200, .ded2 = 0},
     // modified 60,000 = band end -> 0
-    {"2008_Single_AtBandEnd", 2008, 1, 60000, 0, 0, "5000", "0", true, false, 0, 0},
+    {.name = "2008_Single_AtBandEnd", .year = 2008, .status = 1, .wage1 = 60000, .wage2 = 0, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 0, .ded2 = 0},
     // gap 10,000 -> 2,000
-    {"2008_Single_Gap10000", 2008, 1, 50000, 0, 0, "5000", "0", true, false, 2000, 0},
+    {.name = "2008_Single_Gap10000", .year = 2008, .status = 1, .wage1 = 50000, .wage2 = 0, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 2000, .ded2 = 0},
     // gap 20,000 = width -> maximum 5,000, below the contribution 6,000
-    {"2008_Single_FullWidth", 2008, 1, 40000, 0, 0, "6000", "0", true, false, 5000, 0},
+    {.name = "2008_Single_FullWidth", .year = 2008, .status = 1, .wage1 = 40000, .wage2 = 0, .otherAdj = 0, .contrib1 = "6000", .contrib2 = "0", .sp1Covered = true, .ded1 = 5000, .ded2 = 0},
     // gap 20,000 -> 5,000, but the contribution 3,000 is smaller
-    {"2008_Single_FullWidthSmallContribution", 2008, 1, 40000, 0, 0, "3000", "0", true, false, 3000, 0},
+    {.name = "2008_Single_FullWidthSmallContribution", .year = 2008, .status = 1, .wage1 = 40000, .wage2 = 0, .otherAdj = 0, .contrib1 = "3000", .contrib2 = "0", .sp1Covered = true, .ded1 = 3000, .ded2 = 0},
     // other adjustments count: modified 65,000 - 5,000 = 60,000 -> 0
-    {"2008_Single_OtherAdjAtBandEnd", 2008, 1, 65000, 0, 5000, "5000", "0", true, false, 0, 0},
+    {.name = "2008_Single_OtherAdjAtBandEnd", .year = 2008, .status = 1, .wage1 = 65000, .wage2 = 0, .otherAdj = 5000, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 0, .ded2 = 0},
     // modified 64,999 - 5,000 = 59,999: gap 1 -> 200
-    {"2008_Single_OtherAdjGap1", 2008, 1, 64999, 0, 5000, "5000", "0", true, false, 200, 0},
+    {.name = "2008_Single_OtherAdjGap1", .year = 2008, .status = 1, .wage1 = 64999, .wage2 = 0, .otherAdj = 5000, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 200, .ded2 = 0},
     // Head of Hse. covered: gap 60,000 - 55,000 = 5,000 -> 1,000
-    {"2008_Head_Gap5000", 2008, 4, 55000, 0, 0, "5000", "0", true, false, 1000, 0},
+    {.name = "2008_Head_Gap5000", .year = 2008, .status = 4, .wage1 = 55000, .wage2 = 0, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 1000, .ded2 = 0},
     // Widow covered follows Joint: band end 85,000, gap 10,000 -> 2,000 (Single's 60,000 would give 0)
-    {"2008_Widow_Covered", 2008, 5, 75000, 0, 0, "5000", "0", true, false, 2000, 0},
+    {.name = "2008_Widow_Covered", .year = 2008, .status = 5, .wage1 = 75000, .wage2 = 0, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "0", .sp1Covered = true, .ded1 = 2000, .ded2 = 0},
     // 2005: width 10,000, maximum 4,000; Single band end 60,000
     // gap 9,999: 1,999.80 -> 2,000
-    {"2005_Single_Gap9999", 2005, 1, 50001, 0, 0, "4000", "0", true, false, 2000, 0},
+    {.name = "2005_Single_Gap9999", .year = 2005, .status = 1, .wage1 = 50001, .wage2 = 0, .otherAdj = 0, .contrib1 = "4000", .contrib2 = "0", .sp1Covered = true, .ded1 = 2000, .ded2 = 0},
     // gap 10,000 = width -> 4,000
-    {"2005_Single_Gap10000", 2005, 1, 50000, 0, 0, "4000", "0", true, false, 4000, 0},
+    {.name = "2005_Single_Gap10000", .year = 2005, .status = 1, .wage1 = 50000, .wage2 = 0, .otherAdj = 0, .contrib1 = "4000", .contrib2 = "0", .sp1Covered = true, .ded1 = 4000, .ded2 = 0},
     // 2002: band end 44,000, maximum 3,000: gap 9,999 -> 2,000; gap 10,000 -> 3,000
-    {"2002_Single_Gap9999", 2002, 1, 34001, 0, 0, "3000", "0", true, false, 2000, 0},
-    {"2002_Single_Gap10000", 2002, 1, 34000, 0, 0, "3000", "0", true, false, 3000, 0},
+    {.name = "2002_Single_Gap9999", .year = 2002, .status = 1, .wage1 = 34001, .wage2 = 0, .otherAdj = 0, .contrib1 = "3000", .contrib2 = "0", .sp1Covered = true, .ded1 = 2000, .ded2 = 0},
+    {.name = "2002_Single_Gap10000", .year = 2002, .status = 1, .wage1 = 34000, .wage2 = 0, .otherAdj = 0, .contrib1 = "3000", .contrib2 = "0", .sp1Covered = true, .ded1 = 3000, .ded2 = 0},
     // 2001: band end 43,000: gap 5,000 -> 1,000
-    {"2001_Single_Gap5000", 2001, 1, 38000, 0, 0, "2000", "0", true, false, 1000, 0},
+    {.name = "2001_Single_Gap5000", .year = 2001, .status = 1, .wage1 = 38000, .wage2 = 0, .otherAdj = 0, .contrib1 = "2000", .contrib2 = "0", .sp1Covered = true, .ded1 = 1000, .ded2 = 0},
     // Joint, only spouse 2 covered, modified 75,000: spouse 1 band 160,000 (gap 85,000 -> 5,000),
     // spouse 2 band 85,000 (gap 10,000 -> 2,000)
-    {"2008_Joint_OnlySpouse2Covered", 2008, 2, 50000, 25000, 0, "5000", "5000", false, true, 5000, 2000},
+    {.name = "2008_Joint_OnlySpouse2Covered", .year = 2008, .status = 2, .wage1 = 50000, .wage2 = 25000, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "5000", .sp2Covered = true, .ded1 = 5000, .ded2 = 2000},
     // modified 150,000: spouse 1 gap 10,000 -> 2,000; spouse 2 over 85,000 -> 0
-    {"2008_Joint_OnlySpouse2CoveredHigh", 2008, 2, 100000, 50000, 0, "5000", "5000", false, true, 2000, 0},
+    {.name = "2008_Joint_OnlySpouse2CoveredHigh", .year = 2008, .status = 2, .wage1 = 100000, .wage2 = 50000, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "5000", .sp2Covered = true, .ded1 = 2000, .ded2 = 0},
     // both covered, modified 75,000: both bands 85,000, gap 10,000 -> 2,000 each
-    {"2008_Joint_BothCovered", 2008, 2, 50000, 25000, 0, "5000", "5000", true, true, 2000, 2000},
+    {.name = "2008_Joint_BothCovered", .year = 2008, .status = 2, .wage1 = 50000, .wage2 = 25000, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "5000", .sp1Covered = true, .sp2Covered = true, .ded1 = 2000, .ded2 = 2000},
     // only spouse 1 covered: spouse 1 gap 10,000 -> 2,000; spouse 2 band 160,000 -> 5,000
-    {"2008_Joint_OnlySpouse1Covered", 2008, 2, 50000, 25000, 0, "5000", "5000", true, false, 2000, 5000},
+    {.name = "2008_Joint_OnlySpouse1Covered", .year = 2008, .status = 2, .wage1 = 50000, .wage2 = 25000, .otherAdj = 0, .contrib1 = "5000", .contrib2 = "5000", .sp1Covered = true, .ded1 = 2000, .ded2 = 5000},
     // nobody covered: the contributions in full, no cap
-    {"2008_Joint_NotCovered", 2008, 2, 100000, 100000, 0, "7000", "7000", false, false, 7000, 7000},
-    {"2008_Single_NotCovered7000", 2008, 1, 80000, 0, 0, "7000", "0", false, false, 7000, 0},
+    {.name = "2008_Joint_NotCovered", .year = 2008, .status = 2, .wage1 = 100000, .wage2 = 100000, .otherAdj = 0, .contrib1 = "7000", .contrib2 = "7000", .ded1 = 7000, .ded2 = 7000},
+    {.name = "2008_Single_NotCovered7000", .year = 2008, .status = 1, .wage1 = 80000, .wage2 = 0, .otherAdj = 0, .contrib1 = "7000", .contrib2 = "0", .ded1 = 7000, .ded2 = 0},
     // Single with only the spouse 2 flag: not covered, deduction = contribution
-    {"2008_Single_OnlySp2Flag", 2008, 1, 500000, 0, 0, "7000", "0", false, true, 7000, 0},
+    {.name = "2008_Single_OnlySp2Flag", .year = 2008, .status = 1, .wage1 = 500000, .wage2 = 0, .otherAdj = 0, .contrib1 = "7000", .contrib2 = "0", .sp2Covered = true, .ded1 = 7000, .ded2 = 0},
     // Married Sep.: spouse 2's contribution never counts
-    {"2008_MarSep_Spouse2Ignored", 2008, 3, 50000, 0, 0, "2000", "3000", false, false, 2000, 0},
+    {.name = "2008_MarSep_Spouse2Ignored", .year = 2008, .status = 3, .wage1 = 50000, .wage2 = 0, .otherAdj = 0, .contrib1 = "2000", .contrib2 = "3000", .ded1 = 2000, .ded2 = 0},
     // a contribution below a cent or negative counts as none
-    {"2008_Single_HalfCentContribution", 2008, 1, 50000, 0, 0, "0.005", "0", false, false, 0, 0},
-    {"2008_Single_NegativeContribution", 2008, 1, 50000, 0, 0, "-500", "0", true, false, 0, 0},
+    {.name = "2008_Single_HalfCentContribution", .year = 2008, .status = 1, .wage1 = 50000, .wage2 = 0, .otherAdj = 0, .contrib1 = "0.005", .contrib2 = "0", .ded1 = 0, .ded2 = 0},
+    {.name = "2008_Single_NegativeContribution", .year = 2008, .status = 1, .wage1 = 50000, .wage2 = 0, .otherAdj = 0, .contrib1 = "-500", .contrib2 = "0", .sp1Covered = true, .ded1 = 0, .ded2 = 0},
 };
 // clang-format on
 
@@ -197,9 +197,9 @@ TEST(Adj2IncCalcs, IraLimitRecomputationRestoresContributions) {
 // ---------------------------------------------------------------------------
 // Self-employed health insurance: 60% in 2001, 70% in 2002, 100% from 2003, 0 before 2001.
 struct HealthCase {
-    const char* name;
+    const char* name = "";
     int year;
-    const char* payments;
+    const char* payments = "";
     long deduction;
 };
 
@@ -214,18 +214,18 @@ TEST_P(SelfEmployedHealthInsurance, Deduction) {
 }
 
 const HealthCase kHealthCases[] = {
-    {"2000_NoDeduction", 2000, "1000", 0},
-    {"2001_60pct", 2001, "1000", 600},
+    {.name = "2000_NoDeduction", .year = 2000, .payments = "1000", .deduction = 0},
+    {.name = "2001_60pct", .year = 2001, .payments = "1000", .deduction = 600},
     // 1,001 x 0.60 = 600.60 -> 601
-    {"2001_60pct_Rounded", 2001, "1001", 601},
-    {"2002_70pct", 2002, "1000", 700},
+    {.name = "2001_60pct_Rounded", .year = 2001, .payments = "1001", .deduction = 601},
+    {.name = "2002_70pct", .year = 2002, .payments = "1000", .deduction = 700},
     // 1,005 x 0.70 = 703.50 -> 704 (ties to even)
-    {"2002_70pct_TieUp", 2002, "1005", 704},
+    {.name = "2002_70pct_TieUp", .year = 2002, .payments = "1005", .deduction = 704},
     // 1,015 x 0.70 = 710.50 -> 710 (ties to even)
-    {"2002_70pct_TieDown", 2002, "1015", 710},
-    {"2003_100pct", 2003, "1000", 1000},
-    {"2008_100pct", 2008, "2345", 2345},
-    {"2012_100pct", 2012, "2345", 2345},
+    {.name = "2002_70pct_TieDown", .year = 2002, .payments = "1015", .deduction = 710},
+    {.name = "2003_100pct", .year = 2003, .payments = "1000", .deduction = 1000},
+    {.name = "2008_100pct", .year = 2008, .payments = "2345", .deduction = 2345},
+    {.name = "2012_100pct", .year = 2012, .payments = "2345", .deduction = 2345},
 };
 
 INSTANTIATE_TEST_SUITE_P(Adj2IncCalcs, SelfEmployedHealthInsurance, ::testing::ValuesIn(kHealthCases),
@@ -234,10 +234,10 @@ INSTANTIATE_TEST_SUITE_P(Adj2IncCalcs, SelfEmployedHealthInsurance, ::testing::V
 // ---------------------------------------------------------------------------
 // Half of the self-employment tax, rounded with ties to even.
 struct HalfSeCase {
-    const char* name;
+    const char* name = "";
     int status;
-    const char* se1;
-    const char* se2;
+    const char* se1 = "";
+    const char* se2 = "";
     long seTax1, seTax2, half;
 };
 
@@ -261,13 +261,13 @@ TEST_P(HalfSelfEmploymentTax, Deduction) {
 const HalfSeCase kHalfSeCases[] = {
     // 7,084 x 0.9235 = 6,542.074; x 0.124 = 811.2172, x 0.029 = 189.7201; 1,000.9373 -> 1,001;
     // half 500.50 -> 500 (ties to even)
-    {"SETax1001_HalfDown", 1, "7084", "0", 1001, 0, 500},
+    {.name = "SETax1001_HalfDown", .status = 1, .se1 = "7084", .se2 = "0", .seTax1 = 1001, .seTax2 = 0, .half = 500},
     // 7,099 x 0.9235 = 6,555.9265; 812.9349 + 190.1219 = 1,003.0568 -> 1,003; half 501.50 -> 502
-    {"SETax1003_HalfUp", 1, "7099", "0", 1003, 0, 502},
+    {.name = "SETax1003_HalfUp", .status = 1, .se1 = "7099", .se2 = "0", .seTax1 = 1003, .seTax2 = 0, .half = 502},
     // Joint: both spouses count, 1,001 + 1,001 = 2,002 -> 1,001
-    {"Joint_BothSpouses", 2, "7084", "7084", 1001, 1001, 1001},
+    {.name = "Joint_BothSpouses", .status = 2, .se1 = "7084", .se2 = "7084", .seTax1 = 1001, .seTax2 = 1001, .half = 1001},
     // Married Sep.: spouse 2's income is ignored, 1,001 -> 500
-    {"MarSep_Spouse2Ignored", 3, "7084", "7084", 1001, 0, 500},
+    {.name = "MarSep_Spouse2Ignored", .status = 3, .se1 = "7084", .se2 = "7084", .seTax1 = 1001, .seTax2 = 0, .half = 500},
 };
 // clang-format on
 

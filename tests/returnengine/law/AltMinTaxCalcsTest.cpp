@@ -24,7 +24,7 @@ namespace AltMinTaxCalcs = osgrin::AltMinTaxCalcs;
 // ---------------------------------------------------------------------------
 // AMT at ordinary rates: 26% up to 175,000 (87,500 for Married Sep.), 28% above.
 struct AmtRateCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     Currency amount, tax;
 };
@@ -39,28 +39,28 @@ TEST_P(AmtOrdinaryRates, Tax) {
 }
 
 const AmtRateCase kAmtRateCases[] = {
-    {"Single_100000", 2008, 1, usd(100000), usd(26000)},
-    {"Joint_100000", 2008, 2, usd(100000), usd(26000)},
+    {.name = "Single_100000", .year = 2008, .status = 1, .amount = usd(100000), .tax = usd(26000)},
+    {.name = "Joint_100000", .year = 2008, .status = 2, .amount = usd(100000), .tax = usd(26000)},
     // Married Sep.: 22,750 + 28% x 12,500 = 26,250
-    {"MarSep_100000", 2008, 3, usd(100000), usd(26250)},
-    {"MarSep_87500", 2008, 3, usd(87500), usd(22750)},
+    {.name = "MarSep_100000", .year = 2008, .status = 3, .amount = usd(100000), .tax = usd(26250)},
+    {.name = "MarSep_87500", .year = 2008, .status = 3, .amount = usd(87500), .tax = usd(22750)},
     // 22,750 + 28% x 0.25 = 22,750.07, not rounded
-    {"MarSep_87500_25", 2008, 3, cents(8750025), cents(2275007)},
-    {"Head_175000", 2008, 4, usd(175000), usd(45500)},
+    {.name = "MarSep_87500_25", .year = 2008, .status = 3, .amount = cents(8750025), .tax = cents(2275007)},
+    {.name = "Head_175000", .year = 2008, .status = 4, .amount = usd(175000), .tax = usd(45500)},
     // 45,500 + 28% x 0.50 = 45,500.14
-    {"Single_175000_50", 2008, 1, cents(17500050), cents(4550014)},
+    {.name = "Single_175000_50", .year = 2008, .status = 1, .amount = cents(17500050), .tax = cents(4550014)},
     // 45,500 + 28% x 25,000 = 52,500
-    {"Joint_200000", 2008, 2, usd(200000), usd(52500)},
-    {"Widow_200000", 2008, 5, usd(200000), usd(52500)},
+    {.name = "Joint_200000", .year = 2008, .status = 2, .amount = usd(200000), .tax = usd(52500)},
+    {.name = "Widow_200000", .year = 2008, .status = 5, .amount = usd(200000), .tax = usd(52500)},
     // 22,750 + 28% x 112,500 = 54,250
-    {"MarSep_200000", 2008, 3, usd(200000), usd(54250)},
+    {.name = "MarSep_200000", .year = 2008, .status = 3, .amount = usd(200000), .tax = usd(54250)},
     // 26% x 14,501 = 3,770.26
-    {"Single_14501", 2008, 1, usd(14501), cents(377026)},
-    {"Zero", 2008, 1, Currency(), Currency()},
-    {"Negative", 2008, 1, usd(-5000), Currency()},
+    {.name = "Single_14501", .year = 2008, .status = 1, .amount = usd(14501), .tax = cents(377026)},
+    {.name = "Zero", .year = 2008, .status = 1, .amount = Currency(), .tax = Currency()},
+    {.name = "Negative", .year = 2008, .status = 1, .amount = usd(-5000), .tax = Currency()},
     // the same file for every year
-    {"2003_MarSep_100000", 2003, 3, usd(100000), usd(26250)},
-    {"2001_Single_200000", 2001, 1, usd(200000), usd(52500)},
+    {.name = "2003_MarSep_100000", .year = 2003, .status = 3, .amount = usd(100000), .tax = usd(26250)},
+    {.name = "2001_Single_200000", .year = 2001, .status = 1, .amount = usd(200000), .tax = usd(52500)},
 };
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtOrdinaryRates, ::testing::ValuesIn(kAmtRateCases),
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtOrdinaryRates, ::testing::ValuesIn(k
 // ---------------------------------------------------------------------------
 // The AMT exemption through CalcAMT: no deductions, so the AMT taxable income is AGI.
 struct ExemptionCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     long agi, exemption;
 };
@@ -89,40 +89,40 @@ TEST_P(AmtExemption, ExemptionAndIncomeAfterIt) {
 
 // clang-format off
 const ExemptionCase kExemptionCases[] = {
-    {"2008_Single_Below", 2008, 1, 100000, 33750},
-    {"2008_Single_AtThreshold", 2008, 1, 112500, 33750},
+    {.name = "2008_Single_Below", .year = 2008, .status = 1, .agi = 100000, .exemption = 33750},
+    {.name = "2008_Single_AtThreshold", .year = 2008, .status = 1, .agi = 112500, .exemption = 33750},
     // 25% x 2 = 0.50 -> 0; 25% x 6 = 1.50 -> 2; 25% x 10 = 2.50 -> 2 (ties to even)
-    {"2008_Single_Excess2", 2008, 1, 112502, 33750},
-    {"2008_Single_Excess6", 2008, 1, 112506, 33748},
-    {"2008_Single_Excess10", 2008, 1, 112510, 33748},
+    {.name = "2008_Single_Excess2", .year = 2008, .status = 1, .agi = 112502, .exemption = 33750},
+    {.name = "2008_Single_Excess6", .year = 2008, .status = 1, .agi = 112506, .exemption = 33748},
+    {.name = "2008_Single_Excess10", .year = 2008, .status = 1, .agi = 112510, .exemption = 33748},
     // 25% x 37,500 = 9,375: 33,750 - 9,375 = 24,375
-    {"2008_Single_150000", 2008, 1, 150000, 24375},
+    {.name = "2008_Single_150000", .year = 2008, .status = 1, .agi = 150000, .exemption = 24375},
     // 25% x 135,000 = 33,750: nothing left; beyond that still 0
-    {"2008_Single_Exhausted", 2008, 1, 247500, 0},
-    {"2008_Single_300000", 2008, 1, 300000, 0},
-    {"2008_Head_150000", 2008, 4, 150000, 24375},
+    {.name = "2008_Single_Exhausted", .year = 2008, .status = 1, .agi = 247500, .exemption = 0},
+    {.name = "2008_Single_300000", .year = 2008, .status = 1, .agi = 300000, .exemption = 0},
+    {.name = "2008_Head_150000", .year = 2008, .status = 4, .agi = 150000, .exemption = 24375},
     // Joint: 45,000 - 25% x 137,100 = 45,000 - 34,275 = 10,725
-    {"2008_Joint_287100", 2008, 2, 287100, 10725},
-    {"2008_Joint_AtThreshold", 2008, 2, 150000, 45000},
+    {.name = "2008_Joint_287100", .year = 2008, .status = 2, .agi = 287100, .exemption = 10725},
+    {.name = "2008_Joint_AtThreshold", .year = 2008, .status = 2, .agi = 150000, .exemption = 45000},
     // Widow as Joint: 45,000 - 12,500 = 32,500
-    {"2008_Widow_200000", 2008, 5, 200000, 32500},
+    {.name = "2008_Widow_200000", .year = 2008, .status = 5, .agi = 200000, .exemption = 32500},
     // Married Sep.: 22,500 - 25% x 25,000 = 16,250
-    {"2008_MarSep_100000", 2008, 3, 100000, 16250},
-    {"2007_Single_150000", 2007, 1, 150000, 24375},
+    {.name = "2008_MarSep_100000", .year = 2008, .status = 3, .agi = 100000, .exemption = 16250},
+    {.name = "2007_Single_150000", .year = 2007, .status = 1, .agi = 150000, .exemption = 24375},
     // 58,000 - 12,500 = 45,500
-    {"2006_Joint_200000", 2006, 2, 200000, 45500},
+    {.name = "2006_Joint_200000", .year = 2006, .status = 2, .agi = 200000, .exemption = 45500},
     // 40,250 - 9,375 = 30,875
-    {"2005_Head_150000", 2005, 4, 150000, 30875},
+    {.name = "2005_Head_150000", .year = 2005, .status = 4, .agi = 150000, .exemption = 30875},
     // 29,000 - 1,250 = 27,750
-    {"2004_MarSep_80000", 2004, 3, 80000, 27750},
-    {"2003_Single_AtThreshold", 2003, 1, 112500, 40250},
+    {.name = "2004_MarSep_80000", .year = 2004, .status = 3, .agi = 80000, .exemption = 27750},
+    {.name = "2003_Single_AtThreshold", .year = 2003, .status = 1, .agi = 112500, .exemption = 40250},
     // 2002 uses 2001's: 24,500 - 1,250 = 23,250
-    {"2002_MarSep_80000", 2002, 3, 80000, 23250},
-    {"2001_Joint_AtThreshold", 2001, 2, 150000, 49000},
-    {"2001_Single_150000", 2001, 1, 150000, 26375},   // 35,750 - 9,375
+    {.name = "2002_MarSep_80000", .year = 2002, .status = 3, .agi = 80000, .exemption = 23250},
+    {.name = "2001_Joint_AtThreshold", .year = 2001, .status = 2, .agi = 150000, .exemption = 49000},
+    {.name = "2001_Single_150000", .year = 2001, .status = 1, .agi = 150000, .exemption = 26375},  // 35,750 - 9,375
     // 2009 and later use 2008's
-    {"2009_Single_150000", 2009, 1, 150000, 24375},
-    {"2012_Joint_287100", 2012, 2, 287100, 10725},
+    {.name = "2009_Single_150000", .year = 2009, .status = 1, .agi = 150000, .exemption = 24375},
+    {.name = "2012_Joint_287100", .year = 2012, .status = 2, .agi = 287100, .exemption = 10725},
 };
 // clang-format on
 
@@ -155,10 +155,10 @@ TEST(AltMinTaxCalcs, Year2000HasNoExemptionAndLeavesTheLine) {
 // AMT medical deduction: all medical payments above 10% of AGI (floor rounded,
 // ties to even); self-employed health insurance is not taken off.
 struct AmtMedicalCase {
-    const char* name;
-    const char* agi;
-    const char* medPmts;
-    const char* seMedIns;
+    const char* name = "";
+    const char* agi = "";
+    const char* medPmts = "";
+    const char* seMedIns = "";
     long medDed, amtTaxInc;
 };
 
@@ -179,15 +179,15 @@ TEST_P(AmtMedical, Deduction) {
 
 const AmtMedicalCase kAmtMedicalCases[] = {
     // floor 5,000: 12,000 - 5,000 = 7,000; the 2,000 of insurance stays in
-    {"InsuranceNotRemoved", "50000", "12000", "2000", 7000, 43000},
-    {"BelowFloor", "50000", "4999", "0", 0, 50000},
-    {"AtFloor", "50000", "5000", "0", 0, 50000},
-    {"OneDollarOver", "50000", "5001", "0", 1, 49999},
+    {.name = "InsuranceNotRemoved", .agi = "50000", .medPmts = "12000", .seMedIns = "2000", .medDed = 7000, .amtTaxInc = 43000},
+    {.name = "BelowFloor", .agi = "50000", .medPmts = "4999", .seMedIns = "0", .medDed = 0, .amtTaxInc = 50000},
+    {.name = "AtFloor", .agi = "50000", .medPmts = "5000", .seMedIns = "0", .medDed = 0, .amtTaxInc = 50000},
+    {.name = "OneDollarOver", .agi = "50000", .medPmts = "5001", .seMedIns = "0", .medDed = 1, .amtTaxInc = 49999},
     // floor 5,000.50 -> 5,000 and 5,001.50 -> 5,002 (ties to even)
-    {"FloorTieDown", "50005", "12000", "0", 7000, 43005},
-    {"FloorTieUp", "50015", "12000", "0", 6998, 43017},
+    {.name = "FloorTieDown", .agi = "50005", .medPmts = "12000", .seMedIns = "0", .medDed = 7000, .amtTaxInc = 43005},
+    {.name = "FloorTieUp", .agi = "50015", .medPmts = "12000", .seMedIns = "0", .medDed = 6998, .amtTaxInc = 43017},
     // AGI 50,014.50 is read as 50,015: floor 5,002
-    {"AgiReadInWholeDollars", "50014.50", "12000", "0", 6998, 43017},
+    {.name = "AgiReadInWholeDollars", .agi = "50014.50", .medPmts = "12000", .seMedIns = "0", .medDed = 6998, .amtTaxInc = 43017},
 };
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtMedical, ::testing::ValuesIn(kAmtMedicalCases),
@@ -344,7 +344,7 @@ TEST(AltMinTaxCalcs, Year2000CapitalGainPartIsZero) {
 // The capital-gain part itself: 5% up to the smaller of the 0%/5% amount and the
 // income after the exemption, 15% on the rest of the adjusted net capital gain.
 struct CgPartCase {
-    const char* name;
+    const char* name = "";
     int year;
     long postExemption, sec1h1b, adjNetCG;
     long tax;
@@ -369,13 +369,13 @@ TEST_P(AmtCapitalGainPart, Tax) {
 
 const CgPartCase kCgPartCases[] = {
     // low = min(10,000, 5,000) = 5,000: 250; rest 5,000: 750
-    {"2005_IncomeBelowLowAmount", 2005, 5000, 10000, 10000, 1000},
-    {"2004_IncomeBelowLowAmount", 2004, 5000, 10000, 10000, 1000},
-    {"2003_IncomeBelowLowAmount", 2003, 5000, 10000, 10000, 1000},
+    {.name = "2005_IncomeBelowLowAmount", .year = 2005, .postExemption = 5000, .sec1h1b = 10000, .adjNetCG = 10000, .tax = 1000},
+    {.name = "2004_IncomeBelowLowAmount", .year = 2004, .postExemption = 5000, .sec1h1b = 10000, .adjNetCG = 10000, .tax = 1000},
+    {.name = "2003_IncomeBelowLowAmount", .year = 2003, .postExemption = 5000, .sec1h1b = 10000, .adjNetCG = 10000, .tax = 1000},
     // low 0: 15% x 20,000 = 3,000
-    {"2005_NoLowAmount", 2005, 100000, 0, 20000, 3000},
+    {.name = "2005_NoLowAmount", .year = 2005, .postExemption = 100000, .sec1h1b = 0, .adjNetCG = 20000, .tax = 3000},
     // low 12,570: 628.50 -> 628; rest 37,430: 5,614.50 -> 5,614
-    {"2005_TiesToEven", 2005, 188125, 12570, 50000, 6242},
+    {.name = "2005_TiesToEven", .year = 2005, .postExemption = 188125, .sec1h1b = 12570, .adjNetCG = 50000, .tax = 6242},
 };
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtCapitalGainPart, ::testing::ValuesIn(kCgPartCases),

@@ -22,7 +22,7 @@ using osgrin::iTop;
 // Two-rate worksheet, called as the year function with taxable income and the
 // adjusted net capital gain set directly.
 struct TwoRateCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     long taxInc, adjNetCG;
     Currency tax;
@@ -56,41 +56,41 @@ TEST_P(TwoRateWorksheet, TaxAndLowRateAmount) {
 const TwoRateCase kTwoRateCases[] = {
     // 2008 Single, top 32,550. Gain inside the bracket: ordinary 20,000 taxed
     // 802.50 + 15% x 11,975 = 2,598.75; room 30,000 - 20,000 = 10,000 at 0%; nothing at 15%
-    {"2008_Single_InsideBracket", 2008, 1, 30000, 10000, cents(259875), 10000},
+    {.name = "2008_Single_InsideBracket", .year = 2008, .status = 1, .taxInc = 30000, .adjNetCG = 10000, .tax = cents(259875), .sec1h1b = 10000},
     // straddling: ordinary 19,980 taxed 802.50 + 15% x 11,955 = 2,595.75; room 32,550 - 19,980
     // = 12,570 at 0%; 15% x 17,430 = 2,614.50 -> 2,614 (ties to even); 2,595.75 + 2,614
-    {"2008_Single_Straddle", 2008, 1, 49980, 30000, cents(520975), 12570},
+    {.name = "2008_Single_Straddle", .year = 2008, .status = 1, .taxInc = 49980, .adjNetCG = 30000, .tax = cents(520975), .sec1h1b = 12570},
     // above: ordinary 80,000 taxed 16,056.25 + 28% x 1,150 = 16,378.25; no room; 15% x 20,000 = 3,000
-    {"2008_Single_AboveBracket", 2008, 1, 100000, 20000, cents(1937825), 0},
+    {.name = "2008_Single_AboveBracket", .year = 2008, .status = 1, .taxInc = 100000, .adjNetCG = 20000, .tax = cents(1937825), .sec1h1b = 0},
     // gain above taxable income is not capped: ordinary 0; room 10,000; 15% x 5,000 = 750
-    {"2008_Single_GainAboveTaxableIncome", 2008, 1, 10000, 15000, usd(750), 10000},
+    {.name = "2008_Single_GainAboveTaxableIncome", .year = 2008, .status = 1, .taxInc = 10000, .adjNetCG = 15000, .tax = usd(750), .sec1h1b = 10000},
     // Joint top 65,100: ordinary 50,000 taxed 1,605 + 15% x 33,950 = 6,697.50; room 15,100;
     // 15% x 14,900 = 2,235
-    {"2008_Joint_Straddle", 2008, 2, 80000, 30000, cents(893250), 15100},
+    {.name = "2008_Joint_Straddle", .year = 2008, .status = 2, .taxInc = 80000, .adjNetCG = 30000, .tax = cents(893250), .sec1h1b = 15100},
     // Widow follows Joint (top 65,100, Schedule Y-1): room 10,000, all at 0%
-    {"2008_Widow_InsideBracket", 2008, 5, 60000, 10000, cents(669750), 10000},
+    {.name = "2008_Widow_InsideBracket", .year = 2008, .status = 5, .taxInc = 60000, .adjNetCG = 10000, .tax = cents(669750), .sec1h1b = 10000},
     // Married Sep. (Schedule Y-2): ordinary 80,000 taxed 12,775 + 28% x 14,275 = 16,772; 15% x 20,000
-    {"2008_MarSep_AboveBracket", 2008, 3, 100000, 20000, usd(19772), 0},
+    {.name = "2008_MarSep_AboveBracket", .year = 2008, .status = 3, .taxInc = 100000, .adjNetCG = 20000, .tax = usd(19772), .sec1h1b = 0},
     // Head top 43,650 (Schedule Z): ordinary 30,000 taxed 1,145 + 15% x 18,550 = 3,927.50;
     // room 13,650; 15% x 16,350 = 2,452.50 -> 2,452
-    {"2008_Head_Straddle", 2008, 4, 60000, 30000, cents(637950), 13650},
+    {.name = "2008_Head_Straddle", .year = 2008, .status = 4, .taxInc = 60000, .adjNetCG = 30000, .tax = cents(637950), .sec1h1b = 13650},
     // 2005 Single top 29,700, 5%: ordinary 19,970 taxed 730 + 15% x 12,670 = 2,630.50;
     // room 9,730 x 5% = 486.50 -> 486; 15% x 10,270 = 1,540.50 -> 1,540
-    {"2005_Single_Straddle", 2005, 1, 39970, 20000, cents(465650), 9730},
+    {.name = "2005_Single_Straddle", .year = 2005, .status = 1, .taxInc = 39970, .adjNetCG = 20000, .tax = cents(465650), .sec1h1b = 9730},
     // 2005 Joint top 59,400: ordinary 40,000 taxed 1,460 + 15% x 25,400 = 5,270; 5% x 10,000 = 500
-    {"2005_Joint_InsideBracket", 2005, 2, 50000, 10000, usd(5770), 10000},
+    {.name = "2005_Joint_InsideBracket", .year = 2005, .status = 2, .taxInc = 50000, .adjNetCG = 10000, .tax = usd(5770), .sec1h1b = 10000},
     // 2003 Single top 28,400: ordinary 20,000 taxed 700 + 15% x 13,000 = 2,650;
     // 5% x 8,400 = 420; 15% x 11,600 = 1,740
-    {"2003_Single_Straddle", 2003, 1, 40000, 20000, usd(4810), 8400},
+    {.name = "2003_Single_Straddle", .year = 2003, .status = 1, .taxInc = 40000, .adjNetCG = 20000, .tax = usd(4810), .sec1h1b = 8400},
     // 2007 Head top 42,650: ordinary 40,000 taxed 1,120 + 15% x 28,800 = 5,440;
     // 5% x 2,650 = 132.50 -> 132; 15% x 7,350 = 1,102.50 -> 1,102
-    {"2007_Head_Straddle", 2007, 4, 50000, 10000, usd(6674), 2650},
+    {.name = "2007_Head_Straddle", .year = 2007, .status = 4, .taxInc = 50000, .adjNetCG = 10000, .tax = usd(6674), .sec1h1b = 2650},
     // 2004 Joint top 58,100: ordinary 40,000 taxed 1,430 + 15% x 25,700 = 5,285;
     // room 50,000 - 40,000 = 10,000 at 5% = 500
-    {"2004_Joint_InsideBracket", 2004, 2, 50000, 10000, usd(5785), 10000},
+    {.name = "2004_Joint_InsideBracket", .year = 2004, .status = 2, .taxInc = 50000, .adjNetCG = 10000, .tax = usd(5785), .sec1h1b = 10000},
     // 2006 Single top 30,650: ordinary 30,000 taxed 755 + 15% x 22,450 = 4,122.50;
     // room 650 x 5% = 32.50 -> 32; 15% x 9,350 = 1,402.50 -> 1,402
-    {"2006_Single_Straddle", 2006, 1, 40000, 10000, cents(555650), 650},
+    {.name = "2006_Single_Straddle", .year = 2006, .status = 1, .taxInc = 40000, .adjNetCG = 10000, .tax = cents(555650), .sec1h1b = 650},
 };
 // clang-format on
 
@@ -112,7 +112,7 @@ TEST(CapGainWorksheet, Year2009UsesItsOwnRateFile) {
 // ---------------------------------------------------------------------------
 // 2001 and 2002 multi-rate worksheets, called as the year functions.
 struct MultiRateCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     long taxInc, netLTCG, capGains;
     Currency incTax;  // the ordinary-rate tax already on the return (2001 caps by it)
@@ -139,29 +139,29 @@ const MultiRateCase kMultiRateCases[] = {
     // 2001 Single, top 27,050: ordinary 20,001 at 15% = 3,000.15; slice10 27,050 - 20,001 = 7,049
     // at 10% = 704.90; 20% x (10,000 - 7,049 = 2,951) = 590.20; sum 4,295.25 below the
     // ordinary-rate tax 4,869 -> 4,295
-    {"2001_Single_ThreeSlices", 2001, 1, 30001, 10000, 10000, cents(486903), 4295},
+    {.name = "2001_Single_ThreeSlices", .year = 2001, .status = 1, .taxInc = 30001, .netLTCG = 10000, .capGains = 10000, .incTax = cents(486903), .tax = 4295},
     // the same, capped by an ordinary-rate tax of 4,000
-    {"2001_Single_CappedByIncTax", 2001, 1, 30001, 10000, 10000, usd(4000), 4000},
+    {.name = "2001_Single_CappedByIncTax", .year = 2001, .status = 1, .taxInc = 30001, .netLTCG = 10000, .capGains = 10000, .incTax = usd(4000), .tax = 4000},
     // gain = smaller of net long-term 10,000 and capital gains 8,000: ordinary 22,000 at 15% = 3,300;
     // slice10 5,050 -> 505; 20% x 2,950 = 590; 4,395
-    {"2001_Single_GainIsSmallerOfTwo", 2001, 1, 30000, 10000, 8000, cents(486875), 4395},
+    {.name = "2001_Single_GainIsSmallerOfTwo", .year = 2001, .status = 1, .taxInc = 30000, .netLTCG = 10000, .capGains = 8000, .incTax = cents(486875), .tax = 4395},
     // 2001 Joint top 45,200: ordinary 35,000 at 15% = 5,250; slice10 10,200 -> 1,020;
     // 20% x 14,800 = 2,960; 9,230 (ordinary-rate tax on 60,000: 6,780 + 27.5% x 14,800 = 10,850)
-    {"2001_Joint_ThreeSlices", 2001, 2, 60000, 25000, 25000, usd(10850), 9230},
+    {.name = "2001_Joint_ThreeSlices", .year = 2001, .status = 2, .taxInc = 60000, .netLTCG = 25000, .capGains = 25000, .incTax = usd(10850), .tax = 9230},
     // Widow follows Joint for the top of the 15% bracket
-    {"2001_Widow_ThreeSlices", 2001, 5, 60000, 25000, 25000, usd(10850), 9230},
+    {.name = "2001_Widow_ThreeSlices", .year = 2001, .status = 5, .taxInc = 60000, .netLTCG = 25000, .capGains = 25000, .incTax = usd(10850), .tax = 9230},
     // 2002 Single, top 27,950: ordinary 20,001 taxed 600 + 15% x 14,001 = 2,700.15;
     // slice10 7,949 -> 794.90; 20% x 2,051 = 410.20; 3,905.25 -> 3,905
     // (fresh ordinary-rate tax on 30,001: 3,892.50 + 27% x 2,051 = 4,446.27)
-    {"2002_Single_ThreeSlices", 2002, 1, 30001, 10000, 10000, Currency(), 3905},
+    {.name = "2002_Single_ThreeSlices", .year = 2002, .status = 1, .taxInc = 30001, .netLTCG = 10000, .capGains = 10000, .incTax = Currency(), .tax = 3905},
     // ordinary 22,000 taxed 600 + 15% x 16,000 = 3,000; slice10 5,950 -> 595; 20% x 2,050 = 410
-    {"2002_Single_GainIsSmallerOfTwo", 2002, 1, 30000, 10000, 8000, Currency(), 4005},
+    {.name = "2002_Single_GainIsSmallerOfTwo", .year = 2002, .status = 1, .taxInc = 30000, .netLTCG = 10000, .capGains = 8000, .incTax = Currency(), .tax = 4005},
     // gain above taxable income: ordinary 0; slice10 5,000 at 10% = 500 (= the fresh tax)
-    {"2002_Single_GainAboveTaxableIncome", 2002, 1, 5000, 10000, 10000, Currency(), 500},
+    {.name = "2002_Single_GainAboveTaxableIncome", .year = 2002, .status = 1, .taxInc = 5000, .netLTCG = 10000, .capGains = 10000, .incTax = Currency(), .tax = 500},
     // 2002 Joint top 46,700: ordinary 30,000 taxed 1,200 + 15% x 18,000 = 3,900;
     // slice10 16,700 -> 1,670; 20% x 3,300 = 660; 6,230
-    {"2002_Joint_ThreeSlices", 2002, 2, 50000, 20000, 20000, Currency(), 6230},
-    {"2002_Widow_ThreeSlices", 2002, 5, 50000, 20000, 20000, Currency(), 6230},
+    {.name = "2002_Joint_ThreeSlices", .year = 2002, .status = 2, .taxInc = 50000, .netLTCG = 20000, .capGains = 20000, .incTax = Currency(), .tax = 6230},
+    {.name = "2002_Widow_ThreeSlices", .year = 2002, .status = 5, .taxInc = 50000, .netLTCG = 20000, .capGains = 20000, .incTax = Currency(), .tax = 6230},
 };
 // clang-format on
 

@@ -24,10 +24,10 @@ namespace rules = osgrin::law::rules;
 // boxes only for Joint) times the per-box amount (first for statuses 1 and 4).
 struct StdDedCase {
     int year, status;
-    bool sp1Blind, sp1Over65, sp2Blind, sp2Over65;
+    bool sp1Blind = false, sp1Over65 = false, sp2Blind = false, sp2Over65 = false;
     int countedBoxes;
     long expected;
-    const char* note;  // suffix of the test name, may be empty
+    const char* note = "";  // suffix of the test name, may be empty
 };
 
 class StandardDeduction : public ::testing::TestWithParam<StdDedCase> {};
@@ -46,38 +46,38 @@ TEST_P(StandardDeduction, Amount) {
 
 // clang-format off
 const StdDedCase kStdDedCases[] = {
-    {2008, 1, false, false, false, false, 0, 5450, ""},
-    {2008, 1, false, true, false, false, 1, 6800, ""},                 // 5,450 + 1,350
-    {2008, 1, true, true, false, false, 2, 8150, ""},                  // 5,450 + 2 x 1,350
-    {2008, 1, false, false, true, true, 0, 5450, "Sp2BoxesIgnored"},   // spouse 2 counts only for Joint
-    {2008, 2, true, false, false, true, 2, 13000, ""},                 // 10,900 + 2 x 1,050
-    {2008, 2, true, true, true, true, 4, 15100, ""},                   // 10,900 + 4 x 1,050
-    {2008, 3, false, true, true, false, 1, 6500, "Sp2BoxIgnored"},     // 5,450 + 1,050
-    {2008, 4, true, true, false, false, 2, 10700, ""},                 // 8,000 + 2 x 1,350
-    {2008, 5, true, false, true, true, 1, 11950, "Sp2BoxesIgnored"},   // 10,900 + 1,050
-    {2001, 2, false, false, false, false, 0, 7600, ""},
-    {2001, 1, true, true, false, false, 2, 6750, ""},                  // 4,550 + 2 x 1,100
-    {2001, 3, true, false, false, false, 1, 4700, ""},                 // 3,800 + 900
-    {2002, 4, false, true, false, false, 1, 8050, ""},                 // 6,900 + 1,150
-    {2002, 2, true, true, false, true, 3, 10550, ""},                  // 7,850 + 3 x 900
-    {2003, 4, true, false, false, false, 1, 8150, ""},                 // 7,000 + 1,150
-    {2003, 2, false, false, true, false, 1, 10450, ""},                // 9,500 + 950
+    {.year = 2008, .status = 1, .countedBoxes = 0, .expected = 5450},
+    {.year = 2008, .status = 1, .sp1Over65 = true, .countedBoxes = 1, .expected = 6800},  // 5,450 + 1,350
+    {.year = 2008, .status = 1, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 8150},  // 5,450 + 2 x 1,350
+    {.year = 2008, .status = 1, .sp2Blind = true, .sp2Over65 = true, .countedBoxes = 0, .expected = 5450, .note = "Sp2BoxesIgnored"},  // spouse 2 counts only for Joint
+    {.year = 2008, .status = 2, .sp1Blind = true, .sp2Over65 = true, .countedBoxes = 2, .expected = 13000},  // 10,900 + 2 x 1,050
+    {.year = 2008, .status = 2, .sp1Blind = true, .sp1Over65 = true, .sp2Blind = true, .sp2Over65 = true, .countedBoxes = 4, .expected = 15100},  // 10,900 + 4 x 1,050
+    {.year = 2008, .status = 3, .sp1Over65 = true, .sp2Blind = true, .countedBoxes = 1, .expected = 6500, .note = "Sp2BoxIgnored"},  // 5,450 + 1,050
+    {.year = 2008, .status = 4, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 10700},  // 8,000 + 2 x 1,350
+    {.year = 2008, .status = 5, .sp1Blind = true, .sp2Blind = true, .sp2Over65 = true, .countedBoxes = 1, .expected = 11950, .note = "Sp2BoxesIgnored"},  // 10,900 + 1,050
+    {.year = 2001, .status = 2, .countedBoxes = 0, .expected = 7600},
+    {.year = 2001, .status = 1, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 6750},  // 4,550 + 2 x 1,100
+    {.year = 2001, .status = 3, .sp1Blind = true, .countedBoxes = 1, .expected = 4700},  // 3,800 + 900
+    {.year = 2002, .status = 4, .sp1Over65 = true, .countedBoxes = 1, .expected = 8050},  // 6,900 + 1,150
+    {.year = 2002, .status = 2, .sp1Blind = true, .sp1Over65 = true, .sp2Over65 = true, .countedBoxes = 3, .expected = 10550},  // 7,850 + 3 x 900
+    {.year = 2003, .status = 4, .sp1Blind = true, .countedBoxes = 1, .expected = 8150},  // 7,000 + 1,150
+    {.year = 2003, .status = 2, .sp2Blind = true, .countedBoxes = 1, .expected = 10450},  // 9,500 + 950
     // 2004 gives the smaller per-box amount 950 to Single and Head, 1,200 to the others
-    {2004, 1, false, true, false, false, 1, 5800, ""},                 // 4,850 + 950
-    {2004, 4, true, true, false, false, 2, 9050, ""},                  // 7,150 + 2 x 950
-    {2004, 2, true, false, false, true, 2, 12100, ""},                 // 9,700 + 2 x 1,200
-    {2004, 3, false, true, false, false, 1, 6050, ""},                 // 4,850 + 1,200
-    {2004, 5, false, true, false, false, 1, 10900, ""},                // 9,700 + 1,200
-    {2005, 1, true, true, false, false, 2, 7500, ""},                  // 5,000 + 2 x 1,250
-    {2005, 2, true, true, false, false, 2, 12000, ""},                 // 10,000 + 2 x 1,000
-    {2006, 1, true, false, false, false, 1, 6400, ""},                 // 5,150 + 1,250
-    {2006, 2, false, false, false, true, 1, 11300, ""},                // 10,300 + 1,000
-    {2007, 1, false, true, false, false, 1, 6700, ""},                 // 5,350 + 1,350
-    {2007, 2, true, false, true, false, 2, 12800, ""},                 // 10,700 + 2 x 1,050
+    {.year = 2004, .status = 1, .sp1Over65 = true, .countedBoxes = 1, .expected = 5800},  // 4,850 + 950
+    {.year = 2004, .status = 4, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 9050},  // 7,150 + 2 x 950
+    {.year = 2004, .status = 2, .sp1Blind = true, .sp2Over65 = true, .countedBoxes = 2, .expected = 12100},  // 9,700 + 2 x 1,200
+    {.year = 2004, .status = 3, .sp1Over65 = true, .countedBoxes = 1, .expected = 6050},  // 4,850 + 1,200
+    {.year = 2004, .status = 5, .sp1Over65 = true, .countedBoxes = 1, .expected = 10900},  // 9,700 + 1,200
+    {.year = 2005, .status = 1, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 7500},  // 5,000 + 2 x 1,250
+    {.year = 2005, .status = 2, .sp1Blind = true, .sp1Over65 = true, .countedBoxes = 2, .expected = 12000},  // 10,000 + 2 x 1,000
+    {.year = 2006, .status = 1, .sp1Blind = true, .countedBoxes = 1, .expected = 6400},  // 5,150 + 1,250
+    {.year = 2006, .status = 2, .sp2Over65 = true, .countedBoxes = 1, .expected = 11300},  // 10,300 + 1,000
+    {.year = 2007, .status = 1, .sp1Over65 = true, .countedBoxes = 1, .expected = 6700},  // 5,350 + 1,350
+    {.year = 2007, .status = 2, .sp1Blind = true, .sp2Blind = true, .countedBoxes = 2, .expected = 12800},  // 10,700 + 2 x 1,050
     // later years use 2008's figures, earlier ones get nothing
-    {2009, 1, false, true, false, false, 1, 6800, ""},
-    {2010, 2, false, false, false, false, 0, 10900, ""},
-    {2000, 1, false, true, false, false, 1, 0, ""},
+    {.year = 2009, .status = 1, .sp1Over65 = true, .countedBoxes = 1, .expected = 6800},
+    {.year = 2010, .status = 2, .countedBoxes = 0, .expected = 10900},
+    {.year = 2000, .status = 1, .sp1Over65 = true, .countedBoxes = 1, .expected = 0},
 };
 // clang-format on
 
@@ -104,7 +104,7 @@ TEST(ItemDedCalcs, YearEntryPointsUseTheirOwnFigures) {
 // ---------------------------------------------------------------------------
 // Exemptions and their phase-out, through ItemDedCalc with AGI set.
 struct ExemptionCase {
-    const char* name;
+    const char* name = "";
     int year, status, dependents;
     long agi;
     long gross, phaseOut, net;
@@ -128,56 +128,56 @@ TEST_P(Exemptions, GrossPhaseOutNet) {
 // clang-format off
 const ExemptionCase kExemptionCases[] = {
     // 2006: 3,300 each, reduction applied whole
-    {"2006_Joint_AtThreshold", 2006, 2, 4, 225750, 13200, 0, 13200},
+    {.name = "2006_Joint_AtThreshold", .year = 2006, .status = 2, .dependents = 4, .agi = 225750, .gross = 13200, .phaseOut = 0, .net = 13200},
     // excess 1: one step, 2% of 13,200 = 264
-    {"2006_Joint_OneDollarOver", 2006, 2, 4, 225751, 13200, 264, 12936},
-    {"2006_Single_AtThreshold", 2006, 1, 1, 150500, 3300, 0, 3300},
-    {"2006_Single_OneDollarOver", 2006, 1, 1, 150501, 3300, 66, 3234},
-    {"2006_Head_OneDollarOver", 2006, 4, 1, 188151, 3300, 66, 3234},
-    {"2006_MarSep_OneDollarOver", 2006, 3, 1, 112876, 3300, 66, 3234},
+    {.name = "2006_Joint_OneDollarOver", .year = 2006, .status = 2, .dependents = 4, .agi = 225751, .gross = 13200, .phaseOut = 264, .net = 12936},
+    {.name = "2006_Single_AtThreshold", .year = 2006, .status = 1, .dependents = 1, .agi = 150500, .gross = 3300, .phaseOut = 0, .net = 3300},
+    {.name = "2006_Single_OneDollarOver", .year = 2006, .status = 1, .dependents = 1, .agi = 150501, .gross = 3300, .phaseOut = 66, .net = 3234},
+    {.name = "2006_Head_OneDollarOver", .year = 2006, .status = 4, .dependents = 1, .agi = 188151, .gross = 3300, .phaseOut = 66, .net = 3234},
+    {.name = "2006_MarSep_OneDollarOver", .year = 2006, .status = 3, .dependents = 1, .agi = 112876, .gross = 3300, .phaseOut = 66, .net = 3234},
     // Married Sep. steps of 1,250: excess 1,251 = 1.0008 -> 2 steps, 4% = 132
-    {"2006_MarSep_TwoSteps", 2006, 3, 1, 114126, 3300, 132, 3168},
+    {.name = "2006_MarSep_TwoSteps", .year = 2006, .status = 3, .dependents = 1, .agi = 114126, .gross = 3300, .phaseOut = 132, .net = 3168},
     // excess 122,501 = 49.0004 -> 50 steps, 100%: all of it
-    {"2006_Single_FullyPhasedOut", 2006, 1, 1, 273001, 3300, 3300, 0},
+    {.name = "2006_Single_FullyPhasedOut", .year = 2006, .status = 1, .dependents = 1, .agi = 273001, .gross = 3300, .phaseOut = 3300, .net = 0},
     // 2007: 3,400 each, reduction / 1.5
-    {"2007_Joint_AtThreshold", 2007, 2, 4, 234600, 13600, 0, 13600},
+    {.name = "2007_Joint_AtThreshold", .year = 2007, .status = 2, .dependents = 4, .agi = 234600, .gross = 13600, .phaseOut = 0, .net = 13600},
     // 2% of 13,600 = 272; / 1.5 = 181.33 -> 181
-    {"2007_Joint_OneDollarOver", 2007, 2, 4, 234601, 13600, 181, 13419},
+    {.name = "2007_Joint_OneDollarOver", .year = 2007, .status = 2, .dependents = 4, .agi = 234601, .gross = 13600, .phaseOut = 181, .net = 13419},
     // 2% of 3,400 = 68; / 1.5 = 45.33 -> 45
-    {"2007_Single_OneDollarOver", 2007, 1, 1, 156401, 3400, 45, 3355},
+    {.name = "2007_Single_OneDollarOver", .year = 2007, .status = 1, .dependents = 1, .agi = 156401, .gross = 3400, .phaseOut = 45, .net = 3355},
     // 50 steps: 3,400 / 1.5 = 2,266.67 -> 2,267
-    {"2007_Single_FullyPhasedOut", 2007, 1, 1, 281400, 3400, 2267, 1133},
+    {.name = "2007_Single_FullyPhasedOut", .year = 2007, .status = 1, .dependents = 1, .agi = 281400, .gross = 3400, .phaseOut = 2267, .net = 1133},
     // 2008: 3,500 each, reduction / 3
-    {"2008_Joint_AtThreshold", 2008, 2, 4, 239950, 14000, 0, 14000},
+    {.name = "2008_Joint_AtThreshold", .year = 2008, .status = 2, .dependents = 4, .agi = 239950, .gross = 14000, .phaseOut = 0, .net = 14000},
     // 2% of 14,000 = 280; / 3 = 93.33 -> 93
-    {"2008_Joint_OneDollarOver", 2008, 2, 4, 239951, 14000, 93, 13907},
-    {"2008_Single_AtThreshold", 2008, 1, 1, 159950, 3500, 0, 3500},
+    {.name = "2008_Joint_OneDollarOver", .year = 2008, .status = 2, .dependents = 4, .agi = 239951, .gross = 14000, .phaseOut = 93, .net = 13907},
+    {.name = "2008_Single_AtThreshold", .year = 2008, .status = 1, .dependents = 1, .agi = 159950, .gross = 3500, .phaseOut = 0, .net = 3500},
     // excess 1,000 = 0.4 -> 1 step: 70 / 3 = 23.33 -> 23
-    {"2008_Single_1000Over", 2008, 1, 1, 160950, 3500, 23, 3477},
+    {.name = "2008_Single_1000Over", .year = 2008, .status = 1, .dependents = 1, .agi = 160950, .gross = 3500, .phaseOut = 23, .net = 3477},
     // excess 2,500 = exactly 1 step: 23
-    {"2008_Single_Excess2500", 2008, 1, 1, 162450, 3500, 23, 3477},
+    {.name = "2008_Single_Excess2500", .year = 2008, .status = 1, .dependents = 1, .agi = 162450, .gross = 3500, .phaseOut = 23, .net = 3477},
     // excess 2,501 = 1.0004 -> 2 steps: 140 / 3 = 46.67 -> 47
-    {"2008_Single_Excess2501", 2008, 1, 1, 162451, 3500, 47, 3453},
-    {"2008_Head_OneDollarOver", 2008, 4, 1, 199951, 3500, 23, 3477},
+    {.name = "2008_Single_Excess2501", .year = 2008, .status = 1, .dependents = 1, .agi = 162451, .gross = 3500, .phaseOut = 47, .net = 3453},
+    {.name = "2008_Head_OneDollarOver", .year = 2008, .status = 4, .dependents = 1, .agi = 199951, .gross = 3500, .phaseOut = 23, .net = 3477},
     // Widow uses Joint's threshold: 2% of 7,000 = 140 / 3 -> 47
-    {"2008_Widow_OneDollarOver", 2008, 5, 2, 239951, 7000, 47, 6953},
-    {"2008_Widow_AtThreshold", 2008, 5, 2, 239950, 7000, 0, 7000},
+    {.name = "2008_Widow_OneDollarOver", .year = 2008, .status = 5, .dependents = 2, .agi = 239951, .gross = 7000, .phaseOut = 47, .net = 6953},
+    {.name = "2008_Widow_AtThreshold", .year = 2008, .status = 5, .dependents = 2, .agi = 239950, .gross = 7000, .phaseOut = 0, .net = 7000},
     // Married Sep. 119,975 + 1,251: 2 steps, 4% of 7,000 = 280 / 3 -> 93
-    {"2008_MarSep_TwoSteps", 2008, 3, 2, 121226, 7000, 93, 6907},
-    {"2008_MarSep_AtThreshold", 2008, 3, 2, 119975, 7000, 0, 7000},
+    {.name = "2008_MarSep_TwoSteps", .year = 2008, .status = 3, .dependents = 2, .agi = 121226, .gross = 7000, .phaseOut = 93, .net = 6907},
+    {.name = "2008_MarSep_AtThreshold", .year = 2008, .status = 3, .dependents = 2, .agi = 119975, .gross = 7000, .phaseOut = 0, .net = 7000},
     // excess 200,000 = 80 steps = 160%, capped at 3,500; / 3 = 1,166.67 -> 1,167
-    {"2008_Single_FullyPhasedOut", 2008, 1, 1, 359950, 3500, 1167, 2333},
+    {.name = "2008_Single_FullyPhasedOut", .year = 2008, .status = 1, .dependents = 1, .agi = 359950, .gross = 3500, .phaseOut = 1167, .net = 2333},
     // 2001: 2,900 each, whole
-    {"2001_Single_OneDollarOver", 2001, 1, 1, 132951, 2900, 58, 2842},
+    {.name = "2001_Single_OneDollarOver", .year = 2001, .status = 1, .dependents = 1, .agi = 132951, .gross = 2900, .phaseOut = 58, .net = 2842},
     // 2010 uses 2008's numbers
-    {"2010_Single_OneDollarOver", 2010, 1, 1, 159951, 3500, 23, 3477},
-    {"2010_Joint_Gross", 2010, 2, 3, 100000, 10500, 0, 10500},
+    {.name = "2010_Single_OneDollarOver", .year = 2010, .status = 1, .dependents = 1, .agi = 159951, .gross = 3500, .phaseOut = 23, .net = 3477},
+    {.name = "2010_Joint_Gross", .year = 2010, .status = 2, .dependents = 3, .agi = 100000, .gross = 10500, .phaseOut = 0, .net = 10500},
     // 2000: nothing
-    {"2000_Single_Nothing", 2000, 1, 3, 500000, 0, 0, 0},
+    {.name = "2000_Single_Nothing", .year = 2000, .status = 1, .dependents = 3, .agi = 500000, .gross = 0, .phaseOut = 0, .net = 0},
     // no exemptions claimed
-    {"2008_Single_ZeroDependents", 2008, 1, 0, 500000, 0, 0, 0},
+    {.name = "2008_Single_ZeroDependents", .year = 2008, .status = 1, .dependents = 0, .agi = 500000, .gross = 0, .phaseOut = 0, .net = 0},
     // a negative count counts as no exemption
-    {"2008_Single_NegativeDependents", 2008, 1, -2, 50000, 0, 0, 0},
+    {.name = "2008_Single_NegativeDependents", .year = 2008, .status = 1, .dependents = -2, .agi = 50000, .gross = 0, .phaseOut = 0, .net = 0},
 };
 // clang-format on
 
@@ -196,7 +196,7 @@ TEST(ItemDedCalcs, NegativeDependentsKeepsStoredValue) {
 // ---------------------------------------------------------------------------
 // Steps of the exemption phase-out: the quotient at four decimals, then up to a whole number.
 struct StepsCase {
-    const char* name;
+    const char* name = "";
     Currency excess, stepSize;
     long steps;
 };
@@ -210,22 +210,22 @@ TEST_P(ExemptionPhaseOutSteps, Steps) {
 
 const StepsCase kStepsCases[] = {
     // 2,501 / 2,500 = 1.0004 -> 2
-    {"Excess2501", usd(2501), usd(2500), 2},
+    {.name = "Excess2501", .excess = usd(2501), .stepSize = usd(2500), .steps = 2},
     // 2,500.01 / 2,500 = 1.000004 -> 1.0000 at four decimals, already whole -> 1
-    {"Excess2500_01", cents(250001), usd(2500), 1},
-    {"Excess2500", usd(2500), usd(2500), 1},
+    {.name = "Excess2500_01", .excess = cents(250001), .stepSize = usd(2500), .steps = 1},
+    {.name = "Excess2500", .excess = usd(2500), .stepSize = usd(2500), .steps = 1},
     // 1 / 2,500 = 0.0004 -> 1
-    {"Excess1", usd(1), usd(2500), 1},
+    {.name = "Excess1", .excess = usd(1), .stepSize = usd(2500), .steps = 1},
     // 5,000.12 / 2,500 = 2.000048 -> 2.0000 -> 2
-    {"Excess5000_12", cents(500012), usd(2500), 2},
+    {.name = "Excess5000_12", .excess = cents(500012), .stepSize = usd(2500), .steps = 2},
     // 5,000.13 / 2,500 = 2.000052 -> 2.0001 -> 3
-    {"Excess5000_13", cents(500013), usd(2500), 3},
+    {.name = "Excess5000_13", .excess = cents(500013), .stepSize = usd(2500), .steps = 3},
     // 0.12 / 2,500 = 0.000048 -> 0.0000, already whole -> 0
-    {"Excess0_12", cents(12), usd(2500), 0},
+    {.name = "Excess0_12", .excess = cents(12), .stepSize = usd(2500), .steps = 0},
     // Married Sep. steps: 1,251 / 1,250 = 1.0008 -> 2; 3,750 / 1,250 = 3
-    {"MarSepExcess1251", usd(1251), usd(1250), 2},
-    {"MarSepExcess3750", usd(3750), usd(1250), 3},
-    {"Excess125000", usd(125000), usd(2500), 50},
+    {.name = "MarSepExcess1251", .excess = usd(1251), .stepSize = usd(1250), .steps = 2},
+    {.name = "MarSepExcess3750", .excess = usd(3750), .stepSize = usd(1250), .steps = 3},
+    {.name = "Excess125000", .excess = usd(125000), .stepSize = usd(2500), .steps = 50},
 };
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, ExemptionPhaseOutSteps, ::testing::ValuesIn(kStepsCases),
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, ExemptionPhaseOutSteps, ::testing::Values
 // The itemized-deduction phase-out: 3% of the excess (rounded), at most 80% of
 // gross less medical, two thirds of it in 2007 and 2008.
 struct ItemPhaseOutCase {
-    const char* name;
+    const char* name = "";
     int year, status;
     long agi, totGross, medDed;
     long reduction;
@@ -256,38 +256,38 @@ TEST_P(ItemizedPhaseOut, Reduction) {
 
 // clang-format off
 const ItemPhaseOutCase kItemPhaseOutCases[] = {
-    {"2006_Single_AtThreshold", 2006, 1, 150500, 40000, 0, 0},
+    {.name = "2006_Single_AtThreshold", .year = 2006, .status = 1, .agi = 150500, .totGross = 40000, .medDed = 0, .reduction = 0},
     // excess 1 x 3% = 0.03 -> 0
-    {"2006_Single_OneDollarOver", 2006, 1, 150501, 40000, 0, 0},
-    {"2006_Single_1000Over", 2006, 1, 151500, 40000, 0, 30},
+    {.name = "2006_Single_OneDollarOver", .year = 2006, .status = 1, .agi = 150501, .totGross = 40000, .medDed = 0, .reduction = 0},
+    {.name = "2006_Single_1000Over", .year = 2006, .status = 1, .agi = 151500, .totGross = 40000, .medDed = 0, .reduction = 30},
     // excess 50 x 3% = 1.50 -> 2; excess 150 x 3% = 4.50 -> 4 (ties to even)
-    {"2006_Single_TieUp", 2006, 1, 150550, 40000, 0, 2},
-    {"2006_Single_TieDown", 2006, 1, 150650, 40000, 0, 4},
-    {"2006_MarSep_1000Over", 2006, 3, 76250, 40000, 0, 30},
-    {"2006_Joint_1000Over", 2006, 2, 151500, 40000, 0, 30},
+    {.name = "2006_Single_TieUp", .year = 2006, .status = 1, .agi = 150550, .totGross = 40000, .medDed = 0, .reduction = 2},
+    {.name = "2006_Single_TieDown", .year = 2006, .status = 1, .agi = 150650, .totGross = 40000, .medDed = 0, .reduction = 4},
+    {.name = "2006_MarSep_1000Over", .year = 2006, .status = 3, .agi = 76250, .totGross = 40000, .medDed = 0, .reduction = 30},
+    {.name = "2006_Joint_1000Over", .year = 2006, .status = 2, .agi = 151500, .totGross = 40000, .medDed = 0, .reduction = 30},
     // 80% of (10,000 - 2,000) = 6,400 < 3% of 1,000,000
-    {"2006_Joint_Cap80", 2006, 2, 1150500, 10000, 2000, 6400},
-    {"2007_Single_AtThreshold", 2007, 1, 156400, 40000, 0, 0},
+    {.name = "2006_Joint_Cap80", .year = 2006, .status = 2, .agi = 1150500, .totGross = 10000, .medDed = 2000, .reduction = 6400},
+    {.name = "2007_Single_AtThreshold", .year = 2007, .status = 1, .agi = 156400, .totGross = 40000, .medDed = 0, .reduction = 0},
     // 30 - 30/3 = 20
-    {"2007_Single_1000Over", 2007, 1, 157400, 40000, 0, 20},
-    {"2007_MarSep_1000Over", 2007, 3, 79200, 40000, 0, 20},
+    {.name = "2007_Single_1000Over", .year = 2007, .status = 1, .agi = 157400, .totGross = 40000, .medDed = 0, .reduction = 20},
+    {.name = "2007_MarSep_1000Over", .year = 2007, .status = 3, .agi = 79200, .totGross = 40000, .medDed = 0, .reduction = 20},
     // 6,400 - 2,133.33 = 4,266.67 -> 4,267
-    {"2007_Joint_Cap80", 2007, 2, 1156400, 10000, 2000, 4267},
-    {"2008_Single_AtThreshold", 2008, 1, 159950, 40000, 0, 0},
-    {"2008_Single_1000Over", 2008, 1, 160950, 40000, 0, 20},
-    {"2008_Joint_1000Over", 2008, 2, 160950, 40000, 0, 20},
-    {"2008_Widow_1000Over", 2008, 5, 160950, 40000, 0, 20},
-    {"2008_MarSep_AtThreshold", 2008, 3, 79975, 40000, 0, 0},
-    {"2008_MarSep_1000Over", 2008, 3, 80975, 40000, 0, 20},
+    {.name = "2007_Joint_Cap80", .year = 2007, .status = 2, .agi = 1156400, .totGross = 10000, .medDed = 2000, .reduction = 4267},
+    {.name = "2008_Single_AtThreshold", .year = 2008, .status = 1, .agi = 159950, .totGross = 40000, .medDed = 0, .reduction = 0},
+    {.name = "2008_Single_1000Over", .year = 2008, .status = 1, .agi = 160950, .totGross = 40000, .medDed = 0, .reduction = 20},
+    {.name = "2008_Joint_1000Over", .year = 2008, .status = 2, .agi = 160950, .totGross = 40000, .medDed = 0, .reduction = 20},
+    {.name = "2008_Widow_1000Over", .year = 2008, .status = 5, .agi = 160950, .totGross = 40000, .medDed = 0, .reduction = 20},
+    {.name = "2008_MarSep_AtThreshold", .year = 2008, .status = 3, .agi = 79975, .totGross = 40000, .medDed = 0, .reduction = 0},
+    {.name = "2008_MarSep_1000Over", .year = 2008, .status = 3, .agi = 80975, .totGross = 40000, .medDed = 0, .reduction = 20},
     // excess 17 x 3% = 0.51 -> 1; 1 - 1/3 = 0.6667 -> 1
-    {"2008_Single_Excess17", 2008, 1, 159967, 40000, 0, 1},
-    {"2008_Joint_Cap80", 2008, 2, 1159950, 10000, 2000, 4267},
+    {.name = "2008_Single_Excess17", .year = 2008, .status = 1, .agi = 159967, .totGross = 40000, .medDed = 0, .reduction = 1},
+    {.name = "2008_Joint_Cap80", .year = 2008, .status = 2, .agi = 1159950, .totGross = 10000, .medDed = 2000, .reduction = 4267},
     // 80% of 10,001 = 8,000.80 -> 8,001; 8,001 - 2,667 = 5,334
-    {"2008_Joint_Cap80Rounded", 2008, 2, 1159950, 10001, 0, 5334},
-    {"2009_Single_1000Over", 2009, 1, 160950, 40000, 0, 20},
-    {"2001_Single_1000Over", 2001, 1, 133950, 40000, 0, 30},
-    {"2001_MarSep_1000Over", 2001, 3, 67475, 40000, 0, 30},
-    {"2000_Single_NoPhaseOut", 2000, 1, 1000000, 40000, 0, 0},
+    {.name = "2008_Joint_Cap80Rounded", .year = 2008, .status = 2, .agi = 1159950, .totGross = 10001, .medDed = 0, .reduction = 5334},
+    {.name = "2009_Single_1000Over", .year = 2009, .status = 1, .agi = 160950, .totGross = 40000, .medDed = 0, .reduction = 20},
+    {.name = "2001_Single_1000Over", .year = 2001, .status = 1, .agi = 133950, .totGross = 40000, .medDed = 0, .reduction = 30},
+    {.name = "2001_MarSep_1000Over", .year = 2001, .status = 3, .agi = 67475, .totGross = 40000, .medDed = 0, .reduction = 30},
+    {.name = "2000_Single_NoPhaseOut", .year = 2000, .status = 1, .agi = 1000000, .totGross = 40000, .medDed = 0, .reduction = 0},
 };
 // clang-format on
 
@@ -319,11 +319,11 @@ TEST(ItemDedCalcs, YearPhaseOutStoresUnroundedReduction) {
 // ---------------------------------------------------------------------------
 // Medical deduction: payments less self-employed health insurance, above 7.5% of AGI.
 struct MedicalCase {
-    const char* name;
+    const char* name = "";
     int year;
     long agi;
-    const char* medPmts;
-    const char* seMedIns;
+    const char* medPmts = "";
+    const char* seMedIns = "";
     long deduction;
 };
 
@@ -342,22 +342,22 @@ TEST_P(MedicalDeduction, Deduction) {
 
 const MedicalCase kMedicalCases[] = {
     // floor 40,000 x 7.5% = 3,000
-    {"EqualToFloor", 2008, 40000, "3000", "0", 0},
-    {"OneDollarOver", 2008, 40000, "3001", "0", 1},
-    {"BelowFloor", 2008, 40000, "2000", "0", 0},
+    {.name = "EqualToFloor", .year = 2008, .agi = 40000, .medPmts = "3000", .seMedIns = "0", .deduction = 0},
+    {.name = "OneDollarOver", .year = 2008, .agi = 40000, .medPmts = "3001", .seMedIns = "0", .deduction = 1},
+    {.name = "BelowFloor", .year = 2008, .agi = 40000, .medPmts = "2000", .seMedIns = "0", .deduction = 0},
     // floor 3,000.75: 4,001 - 3,000.75 = 1,000.25 -> 1,000
-    {"CentsRoundDown", 2008, 40010, "4001", "0", 1000},
+    {.name = "CentsRoundDown", .year = 2008, .agi = 40010, .medPmts = "4001", .seMedIns = "0", .deduction = 1000},
     // floor 3,002.25: 4,003 - 3,002.25 = 1,000.75 -> 1,001
-    {"CentsRoundUp", 2008, 40030, "4003", "0", 1001},
+    {.name = "CentsRoundUp", .year = 2008, .agi = 40030, .medPmts = "4003", .seMedIns = "0", .deduction = 1001},
     // floor 3,001.50: 1,000.50 -> 1,000 and 1,001.50 -> 1,002 (ties to even)
-    {"TieDown", 2008, 40020, "4002", "0", 1000},
-    {"TieUp", 2008, 40020, "4003", "0", 1002},
+    {.name = "TieDown", .year = 2008, .agi = 40020, .medPmts = "4002", .seMedIns = "0", .deduction = 1000},
+    {.name = "TieUp", .year = 2008, .agi = 40020, .medPmts = "4003", .seMedIns = "0", .deduction = 1002},
     // health insurance 1,500 comes off first: 5,000 - 1,500 - 3,000 = 500
-    {"HealthInsuranceRemoved", 2008, 40000, "5000", "1500", 500},
+    {.name = "HealthInsuranceRemoved", .year = 2008, .agi = 40000, .medPmts = "5000", .seMedIns = "1500", .deduction = 500},
     // insurance above the payments: negative medical amount -> 0
-    {"HealthInsuranceAbovePayments", 2008, 40000, "2000", "5000", 0},
+    {.name = "HealthInsuranceAbovePayments", .year = 2008, .agi = 40000, .medPmts = "2000", .seMedIns = "5000", .deduction = 0},
     // 2002: only 70% of 1,000 = 700 is removed: 4,000 - 700 - 3,000 = 300
-    {"2002_Insurance70pct", 2002, 40000, "4000", "1000", 300},
+    {.name = "2002_Insurance70pct", .year = 2002, .agi = 40000, .medPmts = "4000", .seMedIns = "1000", .deduction = 300},
 };
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, MedicalDeduction, ::testing::ValuesIn(kMedicalCases),
@@ -366,9 +366,9 @@ INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, MedicalDeduction, ::testing::ValuesIn(kMe
 // ---------------------------------------------------------------------------
 // Miscellaneous deductions above 2% of AGI.
 struct MiscCase {
-    const char* name;
+    const char* name = "";
     long agi;
-    const char* payments;
+    const char* payments = "";
     long deduction;
 };
 
@@ -386,12 +386,12 @@ TEST_P(MiscellaneousDeduction, Deduction) {
 
 const MiscCase kMiscCases[] = {
     // floor 40,000 x 2% = 800
-    {"BelowFloor", 40000, "799", 0},
-    {"AtFloor", 40000, "800", 0},
-    {"AboveFloor", 40000, "900", 100},
+    {.name = "BelowFloor", .agi = 40000, .payments = "799", .deduction = 0},
+    {.name = "AtFloor", .agi = 40000, .payments = "800", .deduction = 0},
+    {.name = "AboveFloor", .agi = 40000, .payments = "900", .deduction = 100},
     // floor 800.50: 200.50 -> 200 and 201.50 -> 202 (ties to even)
-    {"TieDown", 40025, "1001", 200},
-    {"TieUp", 40025, "1002", 202},
+    {.name = "TieDown", .agi = 40025, .payments = "1001", .deduction = 200},
+    {.name = "TieUp", .agi = 40025, .payments = "1002", .deduction = 202},
 };
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, MiscellaneousDeduction, ::testing::ValuesIn(kMiscCases),

@@ -25,7 +25,7 @@ namespace rules = osgrin::law::rules;
 // Self-employment tax on net earnings: nothing below 400; 12.4% up to what the
 // wages leave of the wage base, 2.9% on all of it; rounded, ties to even.
 struct SeNetCase {
-    const char* name;
+    const char* name = "";
     Currency net, wages, wageBase;
     long tax;
 };
@@ -38,24 +38,24 @@ TEST_P(SeTaxOnNetEarnings, Tax) {
 }
 
 const SeNetCase kSeNetCases[] = {
-    {"Net399_99", cents(39999), Currency(), usd(102000), 0},
+    {.name = "Net399_99", .net = cents(39999), .wages = Currency(), .wageBase = usd(102000), .tax = 0},
     // 400 x 12.4% = 49.60; 400 x 2.9% = 11.60; 61.20 -> 61
-    {"Net400", usd(400), Currency(), usd(102000), 61},
+    {.name = "Net400", .net = usd(400), .wages = Currency(), .wageBase = usd(102000), .tax = 61},
     // 6,200 + 1,450
-    {"Net50000", usd(50000), Currency(), usd(102000), 7650},
+    {.name = "Net50000", .net = usd(50000), .wages = Currency(), .wageBase = usd(102000), .tax = 7650},
     // above the base: 12.4% x 102,000 = 12,648; 2.9% x 110,000 = 3,190
-    {"Net110000AboveBase", usd(110000), Currency(), usd(102000), 15838},
-    {"Net102000AtBase", usd(102000), Currency(), usd(102000), 15606},
+    {.name = "Net110000AboveBase", .net = usd(110000), .wages = Currency(), .wageBase = usd(102000), .tax = 15838},
+    {.name = "Net102000AtBase", .net = usd(102000), .wages = Currency(), .wageBase = usd(102000), .tax = 15606},
     // wages 80,000 leave 22,000 of the base: 2,728 + 1,450
-    {"Net50000_Wages80000", usd(50000), usd(80000), usd(102000), 4178},
+    {.name = "Net50000_Wages80000", .net = usd(50000), .wages = usd(80000), .wageBase = usd(102000), .tax = 4178},
     // wages at or over the base: only 2.9%
-    {"Net50000_WagesAtBase", usd(50000), usd(102000), usd(102000), 1450},
-    {"Net50000_WagesOverBase", usd(50000), usd(200000), usd(102000), 1450},
+    {.name = "Net50000_WagesAtBase", .net = usd(50000), .wages = usd(102000), .wageBase = usd(102000), .tax = 1450},
+    {.name = "Net50000_WagesOverBase", .net = usd(50000), .wages = usd(200000), .wageBase = usd(102000), .tax = 1450},
     // 2.9% x 500 = 14.50 -> 14; 2.9% x 1,500 = 43.50 -> 44 (ties to even)
-    {"TieDown", usd(500), usd(200000), usd(102000), 14},
-    {"TieUp", usd(1500), usd(200000), usd(102000), 44},
-    {"Zero", Currency(), Currency(), usd(102000), 0},
-    {"Negative", usd(-500), Currency(), usd(102000), 0},
+    {.name = "TieDown", .net = usd(500), .wages = usd(200000), .wageBase = usd(102000), .tax = 14},
+    {.name = "TieUp", .net = usd(1500), .wages = usd(200000), .wageBase = usd(102000), .tax = 44},
+    {.name = "Zero", .net = Currency(), .wages = Currency(), .wageBase = usd(102000), .tax = 0},
+    {.name = "Negative", .net = usd(-500), .wages = Currency(), .wageBase = usd(102000), .tax = 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(OtherTaxesCalc, SeTaxOnNetEarnings, ::testing::ValuesIn(kSeNetCases),
@@ -64,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(OtherTaxesCalc, SeTaxOnNetEarnings, ::testing::ValuesIn
 // ---------------------------------------------------------------------------
 // Self-employment tax of a spouse, from the return.
 struct SeCase {
-    const char* name;
+    const char* name = "";
     int year, status, spouse;
-    const char* se;
-    const char* wages;
+    const char* se = "";
+    const char* wages = "";
     long tax;
 };
 
@@ -88,29 +88,29 @@ TEST_P(SelfEmploymentTax, Tax) {
 // clang-format off
 const SeCase kSeCases[] = {
     // 100,000 x 0.9235 = 92,350; 11,451.40 + 2,678.15 = 14,129.55 -> 14,130
-    {"2008_Spouse1_100000", 2008, 1, 0, "100000", "0", 14130},
+    {.name = "2008_Spouse1_100000", .year = 2008, .status = 1, .spouse = 0, .se = "100000", .wages = "0", .tax = 14130},
     // 200,000 x 0.9235 = 184,700; 12,648 + 5,356.30 = 18,004.30 -> 18,004
-    {"2008_Spouse1_AboveWageBase", 2008, 1, 0, "200000", "0", 18004},
+    {.name = "2008_Spouse1_AboveWageBase", .year = 2008, .status = 1, .spouse = 0, .se = "200000", .wages = "0", .tax = 18004},
     // 433 x 0.9235 = 399.8755 < 400: nothing
-    {"2008_Spouse1_BelowFloor", 2008, 1, 0, "433", "0", 0},
+    {.name = "2008_Spouse1_BelowFloor", .year = 2008, .status = 1, .spouse = 0, .se = "433", .wages = "0", .tax = 0},
     // 434 x 0.9235 = 400.799: 49.6991 + 11.6232 = 61.3223 -> 61
-    {"2008_Spouse1_AboveFloor", 2008, 1, 0, "434", "0", 61},
-    {"2008_Spouse1_Loss", 2008, 1, 0, "-5000", "0", 0},
+    {.name = "2008_Spouse1_AboveFloor", .year = 2008, .status = 1, .spouse = 0, .se = "434", .wages = "0", .tax = 61},
+    {.name = "2008_Spouse1_Loss", .year = 2008, .status = 1, .spouse = 0, .se = "-5000", .wages = "0", .tax = 0},
     // 30,000 x 0.9235 = 27,705; base left 92,000: 3,435.42 + 803.445 = 4,238.865 -> 4,239
-    {"2008_Spouse1_WithWages", 2008, 1, 0, "30000", "10000", 4239},
+    {.name = "2008_Spouse1_WithWages", .year = 2008, .status = 1, .spouse = 0, .se = "30000", .wages = "10000", .tax = 4239},
     // 46,175 net; base left 12,000: 1,488 + 1,339.075 = 2,827.075 -> 2,827
-    {"2008_Spouse1_WagesNearBase", 2008, 1, 0, "50000", "90000", 2827},
+    {.name = "2008_Spouse1_WagesNearBase", .year = 2008, .status = 1, .spouse = 0, .se = "50000", .wages = "90000", .tax = 2827},
     // Joint spouse 2, with spouse 2's own wages against the base
-    {"2008_Joint_Spouse2_WagesNearBase", 2008, 2, 1, "50000", "90000", 2827},
+    {.name = "2008_Joint_Spouse2_WagesNearBase", .year = 2008, .status = 2, .spouse = 1, .se = "50000", .wages = "90000", .tax = 2827},
     // 40,000 x 0.9235 = 36,940: 4,580.56 + 1,071.26 = 5,651.82 -> 5,652
-    {"2008_Joint_Spouse2_40000", 2008, 2, 1, "40000", "0", 5652},
+    {.name = "2008_Joint_Spouse2_40000", .year = 2008, .status = 2, .spouse = 1, .se = "40000", .wages = "0", .tax = 5652},
     // 2003 base 87,000: 10,788 + 2,678.15 = 13,466.15 -> 13,466
-    {"2003_Spouse1_100000", 2003, 1, 0, "100000", "0", 13466},
+    {.name = "2003_Spouse1_100000", .year = 2003, .status = 1, .spouse = 0, .se = "100000", .wages = "0", .tax = 13466},
     // 2001 base 80,400: 9,969.60 + 2,678.15 = 12,647.75 -> 12,648
-    {"2001_Spouse1_100000", 2001, 1, 0, "100000", "0", 12648},
+    {.name = "2001_Spouse1_100000", .year = 2001, .status = 1, .spouse = 0, .se = "100000", .wages = "0", .tax = 12648},
     // 2009 uses 2008's base
-    {"2009_Spouse1_AboveWageBase", 2009, 1, 0, "200000", "0", 18004},
-    {"2000_Spouse1_NoTax", 2000, 1, 0, "100000", "0", 0},
+    {.name = "2009_Spouse1_AboveWageBase", .year = 2009, .status = 1, .spouse = 0, .se = "200000", .wages = "0", .tax = 18004},
+    {.name = "2000_Spouse1_NoTax", .year = 2000, .status = 1, .spouse = 0, .se = "100000", .wages = "0", .tax = 0},
 };
 // clang-format on
 
@@ -166,10 +166,10 @@ TEST(OtherTaxesCalc, Year2002FicaReadsOneMillion) {
 // ---------------------------------------------------------------------------
 // Employee FICA: 6.2% up to the wage base plus 1.45% of all wages, rounded.
 struct FicaCase {
-    const char* name;
-    const char* wages;
+    const char* name = "";
+    const char* wages = "";
     int year;
-    const char* fica;
+    const char* fica = "";
 };
 
 class EmployeeFica : public ::testing::TestWithParam<FicaCase> {};
@@ -183,35 +183,35 @@ TEST_P(EmployeeFica, Text) {
 
 const FicaCase kFicaCases[] = {
     // 3,100 + 725
-    {"2008_50000", "50000", 2008, "3825"},
+    {.name = "2008_50000", .wages = "50000", .year = 2008, .fica = "3825"},
     // 6.2% x 102,000 = 6,324; 1.45% x 200,000 = 2,900
-    {"2008_200000AboveBase", "200000", 2008, "9224"},
+    {.name = "2008_200000AboveBase", .wages = "200000", .year = 2008, .fica = "9224"},
     // 6,324 + 1,479
-    {"2008_102000AtBase", "102000", 2008, "7803"},
+    {.name = "2008_102000AtBase", .wages = "102000", .year = 2008, .fica = "7803"},
     // 765.4315 + 179.0122 = 944.4437 -> 944
-    {"2008_WithCents", "12345.67", 2008, "944"},
+    {.name = "2008_WithCents", .wages = "12345.67", .year = 2008, .fica = "944"},
     // 62 + 14.50 = 76.50 -> 76; 186 + 43.50 = 229.50 -> 230 (ties to even)
-    {"2008_TieDown", "1000", 2008, "76"},
-    {"2008_TieUp", "3000", 2008, "230"},
-    {"2008_NotANumber", "abc", 2008, "0"},
+    {.name = "2008_TieDown", .wages = "1000", .year = 2008, .fica = "76"},
+    {.name = "2008_TieUp", .wages = "3000", .year = 2008, .fica = "230"},
+    {.name = "2008_NotANumber", .wages = "abc", .year = 2008, .fica = "0"},
     // 2003 base 87,000: 5,394 + 1,450
-    {"2003_100000", "100000", 2003, "6844"},
+    {.name = "2003_100000", .wages = "100000", .year = 2003, .fica = "6844"},
     // 2004 base 87,900: 5,449.80 + 1,450 = 6,899.80 -> 6,900
-    {"2004_100000", "100000", 2004, "6900"},
+    {.name = "2004_100000", .wages = "100000", .year = 2004, .fica = "6900"},
     // 2005 base 90,000: 5,580 + 1,450
-    {"2005_100000", "100000", 2005, "7030"},
+    {.name = "2005_100000", .wages = "100000", .year = 2005, .fica = "7030"},
     // 2006 base 94,200: 5,840.40 + 1,450 = 7,290.40 -> 7,290
-    {"2006_100000", "100000", 2006, "7290"},
+    {.name = "2006_100000", .wages = "100000", .year = 2006, .fica = "7290"},
     // 2007 base 97,500: 6,045 + 1,450
-    {"2007_100000", "100000", 2007, "7495"},
+    {.name = "2007_100000", .wages = "100000", .year = 2007, .fica = "7495"},
     // later years: 2008's base 102,000, all of 100,000 under it
-    {"2009_100000", "100000", 2009, "7650"},
-    {"2012_200000", "200000", 2012, "9224"},
+    {.name = "2009_100000", .wages = "100000", .year = 2009, .fica = "7650"},
+    {.name = "2012_200000", .wages = "200000", .year = 2012, .fica = "9224"},
     // 2002 and before: the fixed 1,000,000
-    {"2002_Fixed", "50000", 2002, "1000000"},
-    {"2001_Fixed", "50000", 2001, "1000000"},
-    {"2000_Fixed", "50000", 2000, "1000000"},
-    {"2002_NotANumber", "abc", 2002, "1000000"},
+    {.name = "2002_Fixed", .wages = "50000", .year = 2002, .fica = "1000000"},
+    {.name = "2001_Fixed", .wages = "50000", .year = 2001, .fica = "1000000"},
+    {.name = "2000_Fixed", .wages = "50000", .year = 2000, .fica = "1000000"},
+    {.name = "2002_NotANumber", .wages = "abc", .year = 2002, .fica = "1000000"},
 };
 
 INSTANTIATE_TEST_SUITE_P(OtherTaxesCalc, EmployeeFica, ::testing::ValuesIn(kFicaCases),
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(OtherTaxesCalc, EmployeeFica, ::testing::ValuesIn(kFica
 // Steps of the child-credit phase-out: the excess in whole dollars (ties to even),
 // $1,000 steps, a part of a step counting as a step.
 struct StepCase {
-    const char* name;
+    const char* name = "";
     Currency excess;
     long long steps;
 };
@@ -234,22 +234,22 @@ TEST_P(ChildCreditSteps, Steps) {
 }
 
 const StepCase kStepCases[] = {
-    {"Excess1", usd(1), 1},
-    {"Excess1000", usd(1000), 1},
+    {.name = "Excess1", .excess = usd(1), .steps = 1},
+    {.name = "Excess1000", .excess = usd(1000), .steps = 1},
     // 1,000.50 -> 1,000 (ties to even): one step; 1,000.60 -> 1,001: two
-    {"Excess1000_50", cents(100050), 1},
-    {"Excess1000_60", cents(100060), 2},
-    {"Excess1001", usd(1001), 2},
+    {.name = "Excess1000_50", .excess = cents(100050), .steps = 1},
+    {.name = "Excess1000_60", .excess = cents(100060), .steps = 2},
+    {.name = "Excess1001", .excess = usd(1001), .steps = 2},
     // 2,000.50 -> 2,000: two steps; 999.50 -> 1,000: one step
-    {"Excess2000_50", cents(200050), 2},
-    {"Excess999_50", cents(99950), 1},
-    {"Excess2000", usd(2000), 2},
+    {.name = "Excess2000_50", .excess = cents(200050), .steps = 2},
+    {.name = "Excess999_50", .excess = cents(99950), .steps = 1},
+    {.name = "Excess2000", .excess = usd(2000), .steps = 2},
     // 0.40 -> 0: no step
-    {"Excess0_40", cents(40), 0},
+    {.name = "Excess0_40", .excess = cents(40), .steps = 0},
     // beyond a 16-bit count: 32,767,001 -> 32,768 steps
-    {"Excess32767001", usd(32767001), 32768},
+    {.name = "Excess32767001", .excess = usd(32767001), .steps = 32768},
     // AGI of 10 billion, Joint: excess 9,999,890,000 -> 9,999,890 steps
-    {"TenBillionJoint", usd(9999890000LL), 9999890},
+    {.name = "TenBillionJoint", .excess = usd(9999890000LL), .steps = 9999890},
 };
 
 INSTANTIATE_TEST_SUITE_P(TaxCrCalcs, ChildCreditSteps, ::testing::ValuesIn(kStepCases),
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(TaxCrCalcs, ChildCreditSteps, ::testing::ValuesIn(kStep
 // The child tax credit from the return: $50 per $1,000 step over the threshold
 // (110,000 Joint, 55,000 Married Sep., 75,000 the others), limited to the income tax.
 struct ChildCase {
-    const char* name;
+    const char* name = "";
     int year, status, children;
     Currency agi, incTax;
     long credit;
@@ -279,35 +279,35 @@ TEST_P(ChildTaxCredit, Credit) {
 
 // clang-format off
 const ChildCase kChildCases[] = {
-    {"2008_Joint_AtThreshold", 2008, 2, 2, usd(110000), usd(10000), 2000},
+    {.name = "2008_Joint_AtThreshold", .year = 2008, .status = 2, .children = 2, .agi = usd(110000), .incTax = usd(10000), .credit = 2000},
     // 1 dollar over: one step, 50
-    {"2008_Joint_OneDollarOver", 2008, 2, 2, usd(110001), usd(10000), 1950},
-    {"2008_Joint_1000Over", 2008, 2, 2, usd(111000), usd(10000), 1950},
-    {"2008_Joint_1001Over", 2008, 2, 2, usd(111001), usd(10000), 1900},
+    {.name = "2008_Joint_OneDollarOver", .year = 2008, .status = 2, .children = 2, .agi = usd(110001), .incTax = usd(10000), .credit = 1950},
+    {.name = "2008_Joint_1000Over", .year = 2008, .status = 2, .children = 2, .agi = usd(111000), .incTax = usd(10000), .credit = 1950},
+    {.name = "2008_Joint_1001Over", .year = 2008, .status = 2, .children = 2, .agi = usd(111001), .incTax = usd(10000), .credit = 1900},
     // 39 steps: 1,950 off 2,000
-    {"2008_Joint_39Steps", 2008, 2, 2, usd(149000), usd(10000), 50},
+    {.name = "2008_Joint_39Steps", .year = 2008, .status = 2, .children = 2, .agi = usd(149000), .incTax = usd(10000), .credit = 50},
     // 40 steps: 2,000 >= 2,000: nothing
-    {"2008_Joint_PhasedOut", 2008, 2, 2, usd(150000), usd(10000), 0},
-    {"2008_Joint_TenBillion", 2008, 2, 2, usd(10000000000LL), usd(10000), 0},
-    {"2008_MarSep_OneDollarOver", 2008, 3, 1, usd(55001), usd(10000), 950},
-    {"2008_MarSep_AtThreshold", 2008, 3, 1, usd(55000), usd(10000), 1000},
-    {"2008_Single_OneDollarOver", 2008, 1, 1, usd(75001), usd(10000), 950},
-    {"2008_Head_OneDollarOver", 2008, 4, 1, usd(75001), usd(10000), 950},
-    {"2008_Widow_OneDollarOver", 2008, 5, 1, usd(75001), usd(10000), 950},
+    {.name = "2008_Joint_PhasedOut", .year = 2008, .status = 2, .children = 2, .agi = usd(150000), .incTax = usd(10000), .credit = 0},
+    {.name = "2008_Joint_TenBillion", .year = 2008, .status = 2, .children = 2, .agi = usd(10000000000LL), .incTax = usd(10000), .credit = 0},
+    {.name = "2008_MarSep_OneDollarOver", .year = 2008, .status = 3, .children = 1, .agi = usd(55001), .incTax = usd(10000), .credit = 950},
+    {.name = "2008_MarSep_AtThreshold", .year = 2008, .status = 3, .children = 1, .agi = usd(55000), .incTax = usd(10000), .credit = 1000},
+    {.name = "2008_Single_OneDollarOver", .year = 2008, .status = 1, .children = 1, .agi = usd(75001), .incTax = usd(10000), .credit = 950},
+    {.name = "2008_Head_OneDollarOver", .year = 2008, .status = 4, .children = 1, .agi = usd(75001), .incTax = usd(10000), .credit = 950},
+    {.name = "2008_Widow_OneDollarOver", .year = 2008, .status = 5, .children = 1, .agi = usd(75001), .incTax = usd(10000), .credit = 950},
     // limited to the income tax
-    {"2008_Joint_LimitedByIncTax", 2008, 2, 3, usd(50000), usd(1234), 1234},
+    {.name = "2008_Joint_LimitedByIncTax", .year = 2008, .status = 2, .children = 3, .agi = usd(50000), .incTax = usd(1234), .credit = 1234},
     // the income tax is read in whole dollars: 1,200.50 -> 1,201
-    {"2008_Joint_IncTaxReadWhole", 2008, 2, 3, usd(50000), cents(120050), 1201},
-    {"2008_Joint_NoIncTax", 2008, 2, 3, usd(50000), Currency(), 0},
-    {"2008_Joint_NoChildren", 2008, 2, 0, usd(50000), usd(10000), 0},
+    {.name = "2008_Joint_IncTaxReadWhole", .year = 2008, .status = 2, .children = 3, .agi = usd(50000), .incTax = cents(120050), .credit = 1201},
+    {.name = "2008_Joint_NoIncTax", .year = 2008, .status = 2, .children = 3, .agi = usd(50000), .incTax = Currency(), .credit = 0},
+    {.name = "2008_Joint_NoChildren", .year = 2008, .status = 2, .children = 0, .agi = usd(50000), .incTax = usd(10000), .credit = 0},
     // AGI is read in whole dollars: 111,000.50 -> 111,001, two steps
-    {"2008_Joint_AgiReadWhole", 2008, 2, 2, cents(11100050), usd(10000), 1900},
-    {"2003_Joint_TwoChildren", 2003, 2, 2, usd(100000), usd(10000), 2000},
+    {.name = "2008_Joint_AgiReadWhole", .year = 2008, .status = 2, .children = 2, .agi = cents(11100050), .incTax = usd(10000), .credit = 1900},
+    {.name = "2003_Joint_TwoChildren", .year = 2003, .status = 2, .children = 2, .agi = usd(100000), .incTax = usd(10000), .credit = 2000},
     // 600 per child in 2001 and 2002
-    {"2002_Joint_TwoChildren", 2002, 2, 2, usd(100000), usd(10000), 1200},
-    {"2001_Single_OneDollarOver", 2001, 1, 1, usd(75001), usd(10000), 550},
-    {"2009_Joint_OneDollarOver", 2009, 2, 2, usd(110001), usd(10000), 1950},
-    {"2000_Joint_NoCredit", 2000, 2, 2, usd(50000), usd(10000), 0},
+    {.name = "2002_Joint_TwoChildren", .year = 2002, .status = 2, .children = 2, .agi = usd(100000), .incTax = usd(10000), .credit = 1200},
+    {.name = "2001_Single_OneDollarOver", .year = 2001, .status = 1, .children = 1, .agi = usd(75001), .incTax = usd(10000), .credit = 550},
+    {.name = "2009_Joint_OneDollarOver", .year = 2009, .status = 2, .children = 2, .agi = usd(110001), .incTax = usd(10000), .credit = 1950},
+    {.name = "2000_Joint_NoCredit", .year = 2000, .status = 2, .children = 2, .agi = usd(50000), .incTax = usd(10000), .credit = 0},
 };
 // clang-format on
 

@@ -22,7 +22,7 @@ namespace TotIncCalcs = osgrin::TotIncCalcs;
 // Netting, loss limit, adjusted net capital gain and section 1231, through
 // CalcTotInc. Every case has wages of 50,000 besides the items listed.
 struct NettingCase {
-    const char* name;
+    const char* name = "";
     int status;
     long stcg, ltcg, stCarryOver, ltCarryOver, dividends, gains1231, losses1231;
     long netted1231, netST, netLT, capGains, adjNetCG, totalInc;
@@ -59,39 +59,39 @@ TEST_P(CapitalGainNetting, LinesAndTotalIncome) {
 const NettingCase kNettingCases[] = {
     // netST -2,000, netLT 5,000, net 3,000 > 0: adjusted = net 3,000 + dividends 1,000 = 4,000;
     // total 50,000 + 3,000 + 1,000 = 54,000
-    {"LTGain5000_STLoss2000_Div1000", 1, -2000, 5000, 0, 0, 1000, 0, 0, 0, -2000, 5000, 3000, 4000, 54000},
+    {.name = "LTGain5000_STLoss2000_Div1000", .status = 1, .stcg = -2000, .ltcg = 5000, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 1000, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -2000, .netLT = 5000, .capGains = 3000, .adjNetCG = 4000, .totalInc = 54000},
     // netLT -4,000 < 0: adjusted = dividends alone 1,000; loss -4,000 limited to -3,000;
     // total 50,000 - 3,000 + 1,000 = 48,000
-    {"LTLoss_Div1000", 1, 0, -4000, 0, 0, 1000, 0, 0, 0, 0, -4000, -3000, 1000, 48000},
+    {.name = "LTLoss_Div1000", .status = 1, .stcg = 0, .ltcg = -4000, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 1000, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = 0, .netLT = -4000, .capGains = -3000, .adjNetCG = 1000, .totalInc = 48000},
     // both positive: adjusted = netLT 5,000 + dividends 1,000 = 6,000 (short-term gain left out)
-    {"BothGains_STLeftOut", 1, 2000, 5000, 0, 0, 1000, 0, 0, 0, 2000, 5000, 7000, 6000, 58000},
+    {.name = "BothGains_STLeftOut", .status = 1, .stcg = 2000, .ltcg = 5000, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 1000, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = 2000, .netLT = 5000, .capGains = 7000, .adjNetCG = 6000, .totalInc = 58000},
     // netLT 2,000, netST -5,000, net -3,000 <= 0: adjusted = dividends 1,000; -3,000 is not below the limit
-    {"NetLoss_DividendsOnly", 1, -5000, 2000, 0, 0, 1000, 0, 0, 0, -5000, 2000, -3000, 1000, 48000},
+    {.name = "NetLoss_DividendsOnly", .status = 1, .stcg = -5000, .ltcg = 2000, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 1000, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -5000, .netLT = 2000, .capGains = -3000, .adjNetCG = 1000, .totalInc = 48000},
     // netLT 0 counts as not negative and netST 3,000 > 0: adjusted = 0 + 500
-    {"ZeroLT_STGain", 1, 3000, 0, 0, 0, 500, 0, 0, 0, 3000, 0, 3000, 500, 53500},
+    {.name = "ZeroLT_STGain", .status = 1, .stcg = 3000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 500, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = 3000, .netLT = 0, .capGains = 3000, .adjNetCG = 500, .totalInc = 53500},
     // netST 1,000 - 3,000 = -2,000; netLT 10,000 - 4,000 = 6,000; net 4,000 > 0: adjusted 4,000
-    {"Carryovers", 1, 1000, 10000, 3000, 4000, 0, 0, 0, 0, -2000, 6000, 4000, 4000, 54000},
+    {.name = "Carryovers", .status = 1, .stcg = 1000, .ltcg = 10000, .stCarryOver = 3000, .ltCarryOver = 4000, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -2000, .netLT = 6000, .capGains = 4000, .adjNetCG = 4000, .totalInc = 54000},
     // 1231: 8,000 - 3,000 = 5,000 > 0 is a long-term gain: netLT 5,000, total 55,000
-    {"Sec1231NetGain", 1, 0, 0, 0, 0, 0, 8000, 3000, 5000, 0, 5000, 5000, 5000, 55000},
+    {.name = "Sec1231NetGain", .status = 1, .stcg = 0, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 8000, .losses1231 = 3000, .netted1231 = 5000, .netST = 0, .netLT = 5000, .capGains = 5000, .adjNetCG = 5000, .totalInc = 55000},
     // 1231: 3,000 - 8,000 = -5,000 is an ordinary loss in full: total 45,000, netLT 0
-    {"Sec1231NetLoss", 1, 0, 0, 0, 0, 0, 3000, 8000, -5000, 0, 0, 0, 0, 45000},
+    {.name = "Sec1231NetLoss", .status = 1, .stcg = 0, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 3000, .losses1231 = 8000, .netted1231 = -5000, .netST = 0, .netLT = 0, .capGains = 0, .adjNetCG = 0, .totalInc = 45000},
     // 1231 loss -5,000 in full plus a capital loss -10,000 limited to -3,000: 50,000 - 3,000 - 5,000
-    {"Sec1231LossAndCapitalLoss", 1, -10000, 0, 0, 0, 0, 0, 5000, -5000, -10000, 0, -3000, 0, 42000},
+    {.name = "Sec1231LossAndCapitalLoss", .status = 1, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 5000, .netted1231 = -5000, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 0, .totalInc = 42000},
     // 1231 gain 2,000 against a long-term carryover 5,000: netLT -3,000, adjusted = dividends 0
-    {"Sec1231GainAgainstLTCarryover", 1, 0, 0, 0, 5000, 0, 2000, 0, 2000, 0, -3000, -3000, 0, 47000},
+    {.name = "Sec1231GainAgainstLTCarryover", .status = 1, .stcg = 0, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 5000, .dividends = 0, .gains1231 = 2000, .losses1231 = 0, .netted1231 = 2000, .netST = 0, .netLT = -3000, .capGains = -3000, .adjNetCG = 0, .totalInc = 47000},
     // LTCG -1,000 + 1231 gain 4,000 = netLT 3,000; adjusted 3,000
-    {"Sec1231GainOverLTLoss", 1, 0, -1000, 0, 0, 0, 4000, 0, 4000, 0, 3000, 3000, 3000, 53000},
+    {.name = "Sec1231GainOverLTLoss", .status = 1, .stcg = 0, .ltcg = -1000, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 4000, .losses1231 = 0, .netted1231 = 4000, .netST = 0, .netLT = 3000, .capGains = 3000, .adjNetCG = 3000, .totalInc = 53000},
     // net loss 10,000: limited to -3,000 for every status but Married Sep. (-1,500);
     // adjusted = dividends 0 (netLT 0, netST -10,000, net <= 0)
-    {"LossLimit_Single", 1, -10000, 0, 0, 0, 0, 0, 0, 0, -10000, 0, -3000, 0, 47000},
-    {"LossLimit_Joint", 2, -10000, 0, 0, 0, 0, 0, 0, 0, -10000, 0, -3000, 0, 47000},
-    {"LossLimit_MarSep", 3, -10000, 0, 0, 0, 0, 0, 0, 0, -10000, 0, -1500, 0, 48500},
-    {"LossLimit_Head", 4, -10000, 0, 0, 0, 0, 0, 0, 0, -10000, 0, -3000, 0, 47000},
-    {"LossLimit_Widow", 5, -10000, 0, 0, 0, 0, 0, 0, 0, -10000, 0, -3000, 0, 47000},
+    {.name = "LossLimit_Single", .status = 1, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 0, .totalInc = 47000},
+    {.name = "LossLimit_Joint", .status = 2, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 0, .totalInc = 47000},
+    {.name = "LossLimit_MarSep", .status = 3, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -1500, .adjNetCG = 0, .totalInc = 48500},
+    {.name = "LossLimit_Head", .status = 4, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 0, .totalInc = 47000},
+    {.name = "LossLimit_Widow", .status = 5, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 0, .totalInc = 47000},
     // Married Sep. loss of 1,200 is above -1,500 and stays whole
-    {"MarSepSmallLoss", 3, -1200, 0, 0, 0, 0, 0, 0, 0, -1200, 0, -1200, 0, 48800},
+    {.name = "MarSepSmallLoss", .status = 3, .stcg = -1200, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 0, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -1200, .netLT = 0, .capGains = -1200, .adjNetCG = 0, .totalInc = 48800},
     // loss limit does not touch the adjusted gain: netLT 0, net -10,000 -> dividends 2,000
-    {"LimitLeavesAdjustedGain", 1, -10000, 0, 0, 0, 2000, 0, 0, 0, -10000, 0, -3000, 2000, 49000},
+    {.name = "LimitLeavesAdjustedGain", .status = 1, .stcg = -10000, .ltcg = 0, .stCarryOver = 0, .ltCarryOver = 0, .dividends = 2000, .gains1231 = 0, .losses1231 = 0, .netted1231 = 0, .netST = -10000, .netLT = 0, .capGains = -3000, .adjNetCG = 2000, .totalInc = 49000},
 };
 // clang-format on
 
@@ -115,7 +115,7 @@ TEST(TotIncCalcs, InputsEnterInWholeDollarsHalvesAwayFromZero) {
 // ---------------------------------------------------------------------------
 // The loss limit on an exact amount.
 struct LossLimitCase {
-    const char* name;
+    const char* name = "";
     Currency net;
     int status;
     Currency limited;
@@ -129,23 +129,23 @@ TEST_P(LossLimit, Limited) {
 }
 
 const LossLimitCase kLossLimitCases[] = {
-    {"Loss10000_Single", usd(-10000), 1, usd(-3000)},
-    {"Loss10000_Joint", usd(-10000), 2, usd(-3000)},
-    {"Loss10000_MarSep", usd(-10000), 3, usd(-1500)},
-    {"Loss10000_Head", usd(-10000), 4, usd(-3000)},
-    {"Loss10000_Widow", usd(-10000), 5, usd(-3000)},
+    {.name = "Loss10000_Single", .net = usd(-10000), .status = 1, .limited = usd(-3000)},
+    {.name = "Loss10000_Joint", .net = usd(-10000), .status = 2, .limited = usd(-3000)},
+    {.name = "Loss10000_MarSep", .net = usd(-10000), .status = 3, .limited = usd(-1500)},
+    {.name = "Loss10000_Head", .net = usd(-10000), .status = 4, .limited = usd(-3000)},
+    {.name = "Loss10000_Widow", .net = usd(-10000), .status = 5, .limited = usd(-3000)},
     // exactly at the limit, or just inside it: unchanged
-    {"Loss3000_Single", usd(-3000), 1, usd(-3000)},
-    {"Loss2999_99_Single", cents(-299999), 1, cents(-299999)},
-    {"Loss1500_MarSep", usd(-1500), 3, usd(-1500)},
+    {.name = "Loss3000_Single", .net = usd(-3000), .status = 1, .limited = usd(-3000)},
+    {.name = "Loss2999_99_Single", .net = cents(-299999), .status = 1, .limited = cents(-299999)},
+    {.name = "Loss1500_MarSep", .net = usd(-1500), .status = 3, .limited = usd(-1500)},
     // a cent beyond the limit is raised to it
-    {"Loss3000_01_Single", cents(-300001), 1, usd(-3000)},
-    {"Loss1500_0001_MarSep", Currency::fromScaled(-15000001), 3, usd(-1500)},
+    {.name = "Loss3000_01_Single", .net = cents(-300001), .status = 1, .limited = usd(-3000)},
+    {.name = "Loss1500_0001_MarSep", .net = Currency::fromScaled(-15000001), .status = 3, .limited = usd(-1500)},
     // less than a cent of loss is not limited
-    {"LossHalfCent_Single", Currency::fromScaled(-50), 1, Currency::fromScaled(-50)},
-    {"LossHalfCent_MarSep", Currency::fromScaled(-50), 3, Currency::fromScaled(-50)},
-    {"Zero", Currency(), 1, Currency()},
-    {"Gain5000", usd(5000), 3, usd(5000)},
+    {.name = "LossHalfCent_Single", .net = Currency::fromScaled(-50), .status = 1, .limited = Currency::fromScaled(-50)},
+    {.name = "LossHalfCent_MarSep", .net = Currency::fromScaled(-50), .status = 3, .limited = Currency::fromScaled(-50)},
+    {.name = "Zero", .net = Currency(), .status = 1, .limited = Currency()},
+    {.name = "Gain5000", .net = usd(5000), .status = 3, .limited = usd(5000)},
 };
 
 INSTANTIATE_TEST_SUITE_P(TotIncCalcs, LossLimit, ::testing::ValuesIn(kLossLimitCases),
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(TotIncCalcs, LossLimit, ::testing::ValuesIn(kLossLimitC
 // ---------------------------------------------------------------------------
 // The capital loss carryover worksheet, on lines set directly.
 struct CarryforwardCase {
-    const char* name;
+    const char* name = "";
     long netST, netLT, capGains, taxInc, exemptions;
     long stCarryforward, ltCarryforward;
 };
@@ -185,30 +185,30 @@ TEST_P(CapitalLossCarryforward, Worksheet) {
 const CarryforwardCase kCarryforwardCases[] = {
     // ST loss 10,000, base 20,000: allowed = min(3,000, 23,000) = 3,000;
     // ST = 10,000 - (3,000 + 0) = 7,000; LT = max(0 - (0 + max(3,000 - 10,000, 0)), 0) = 0
-    {"STLoss10000_Base20000", -10000, 0, -3000, 16500, 3500, 7000, 0},
+    {.name = "STLoss10000_Base20000", .netST = -10000, .netLT = 0, .capGains = -3000, .taxInc = 16500, .exemptions = 3500, .stCarryforward = 7000, .ltCarryforward = 0},
     // base -5,000: allowed = min(3,000, max(-5,000 + 3,000, 0)) = 0; the whole 10,000 carries
-    {"STLoss10000_BaseMinus5000", -10000, 0, -3000, -8500, 3500, 10000, 0},
+    {.name = "STLoss10000_BaseMinus5000", .netST = -10000, .netLT = 0, .capGains = -3000, .taxInc = -8500, .exemptions = 3500, .stCarryforward = 10000, .ltCarryforward = 0},
     // base -1,000: allowed = min(3,000, 2,000) = 2,000; ST 10,000 - 2,000 = 8,000
-    {"STLoss10000_BaseMinus1000", -10000, 0, -3000, -4500, 3500, 8000, 0},
+    {.name = "STLoss10000_BaseMinus1000", .netST = -10000, .netLT = 0, .capGains = -3000, .taxInc = -4500, .exemptions = 3500, .stCarryforward = 8000, .ltCarryforward = 0},
     // ST -4,000, LT -6,000, allowed 3,000: ST = 4,000 - 3,000 = 1,000;
     // LT = 6,000 - (0 + max(3,000 - 4,000, 0)) = 6,000
-    {"Mixed_ST4000_LT6000", -4000, -6000, -3000, 46500, 3500, 1000, 6000},
+    {.name = "Mixed_ST4000_LT6000", .netST = -4000, .netLT = -6000, .capGains = -3000, .taxInc = 46500, .exemptions = 3500, .stCarryforward = 1000, .ltCarryforward = 6000},
     // ST -2,000, LT -8,000: ST = max(2,000 - 3,000, 0) = 0; LT = 8,000 - (3,000 - 2,000) = 7,000
-    {"Mixed_ST2000_LT8000", -2000, -8000, -3000, 46500, 3500, 0, 7000},
+    {.name = "Mixed_ST2000_LT8000", .netST = -2000, .netLT = -8000, .capGains = -3000, .taxInc = 46500, .exemptions = 3500, .stCarryforward = 0, .ltCarryforward = 7000},
     // ST gain 2,000, LT -12,000: ST 0; LT = 12,000 - (2,000 + 3,000) = 7,000
-    {"STGain2000_LTLoss12000", 2000, -12000, -3000, 46500, 3500, 0, 7000},
+    {.name = "STGain2000_LTLoss12000", .netST = 2000, .netLT = -12000, .capGains = -3000, .taxInc = 46500, .exemptions = 3500, .stCarryforward = 0, .ltCarryforward = 7000},
     // ST -12,000, LT gain 2,000: ST = 12,000 - (3,000 + 2,000) = 7,000; LT = 0
-    {"STLoss12000_LTGain2000", -12000, 2000, -3000, 46500, 3500, 7000, 0},
+    {.name = "STLoss12000_LTGain2000", .netST = -12000, .netLT = 2000, .capGains = -3000, .taxInc = 46500, .exemptions = 3500, .stCarryforward = 7000, .ltCarryforward = 0},
     // Married Sep. limit 1,500: ST -5,000, allowed 1,500: ST 3,500
-    {"MarSepLimit_STLoss5000", -5000, 0, -1500, 6000, 3500, 3500, 0},
+    {.name = "MarSepLimit_STLoss5000", .netST = -5000, .netLT = 0, .capGains = -1500, .taxInc = 6000, .exemptions = 3500, .stCarryforward = 3500, .ltCarryforward = 0},
     // loss fully used (|loss| 2,000 >= |total| 2,000, base >= 0): both 0
-    {"LossFullyUsed", -2000, 0, -2000, 10000, 3500, 0, 0},
+    {.name = "LossFullyUsed", .netST = -2000, .netLT = 0, .capGains = -2000, .taxInc = 10000, .exemptions = 3500, .stCarryforward = 0, .ltCarryforward = 0},
     // |loss| 2,000 = |total| but base -5,000 < 0: allowed = min(2,000, max(-3,000, 0)) = 0; ST 2,000
-    {"SmallLoss_NegativeBase", -2000, 0, -2000, -8500, 3500, 2000, 0},
+    {.name = "SmallLoss_NegativeBase", .netST = -2000, .netLT = 0, .capGains = -2000, .taxInc = -8500, .exemptions = 3500, .stCarryforward = 2000, .ltCarryforward = 0},
     // net gain: both 0
-    {"NetGain", -1000, 5000, 4000, 40000, 3500, 0, 0},
+    {.name = "NetGain", .netST = -1000, .netLT = 5000, .capGains = 4000, .taxInc = 40000, .exemptions = 3500, .stCarryforward = 0, .ltCarryforward = 0},
     // total exactly 0: both 0
-    {"NetZero", -3000, 3000, 0, 40000, 3500, 0, 0},
+    {.name = "NetZero", .netST = -3000, .netLT = 3000, .capGains = 0, .taxInc = 40000, .exemptions = 3500, .stCarryforward = 0, .ltCarryforward = 0},
 };
 // clang-format on
 
