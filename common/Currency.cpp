@@ -71,7 +71,10 @@ std::string Currency::toPatternText() const {
 
 std::string Currency::toExactText() const {
     const std::uint64_t m = magnitude(v_);
-    std::string out = (v_ < 0 ? "-" : "") + std::to_string(m / kScale);
+    // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // a literal put before a temporary string.
+    std::string out(v_ < 0 ? "-" : "");
+    out += std::to_string(m / kScale);
     std::uint64_t frac = m % kScale;
     if (frac != 0) {
         char buf[5] = {char('0' + frac / 1000), char('0' + frac / 100 % 10), char('0' + frac / 10 % 10),

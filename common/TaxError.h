@@ -2,6 +2,8 @@
 // The error that every layer raises: a number, a description and a source text
 // that grows a location chain as the error travels up through the traps.
 
+#include "common/Api.h"
+
 #include <exception>
 #include <string>
 #include <string_view>
@@ -42,7 +44,7 @@ inline constexpr int NeedCompleteInfo = 10005;
 // be a number.", ...); numbers without one of their own get the generic text.
 std::string_view standardDescription(int number);
 
-class TaxError : public std::exception {
+class TAVREL_API TaxError : public std::exception {
 public:
     TaxError(int number, std::string description, std::string source)
         : number_(number), description_(std::move(description)), source_(std::move(source)) {}

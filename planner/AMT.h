@@ -4,6 +4,8 @@
 // results of the last analysis. Setters act only in edit mode; a dirty, a new
 // and a deleted flag track the object's state.
 
+#include "common/Api.h"
+
 #include "planner/Points.h"
 #include "planner/ProgressObserver.h"
 
@@ -20,7 +22,7 @@ namespace mirvane {
 
 using osgrin::iTop;
 
-class AMT final : public tavrel::PropertyBag {
+class MIRVANE_API AMT final : public tavrel::PropertyBag {
 public:
     // The values the object stores (and BeginEdit's snapshot copies).
     struct Stored {

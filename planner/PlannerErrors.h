@@ -2,6 +2,8 @@
 // The planner's own errors and its trap: its messages travel as the error's
 // source text, and its methods put "Template." locations in front.
 
+#include "common/Api.h"
+
 #include "planner/MirvaneInfo.h"
 
 #include "common/ErrorTrap.h"
@@ -51,6 +53,6 @@ decltype(auto) templateTrap(const char* location, F&& body) {
 }
 
 // The planner's property table (names, text forms, file keys).
-std::span<const tavrel::PropertySpec<AMT>> amtProperties();
+MIRVANE_API std::span<const tavrel::PropertySpec<AMT>> amtProperties();
 
 }  // namespace mirvane

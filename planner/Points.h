@@ -2,6 +2,8 @@
 // The curve of the last search: an ordered collection of points, optionally
 // keyed, with 1-based positions. Range-for walks the points in order.
 
+#include "common/Api.h"
+
 #include "planner/Point.h"
 
 #include <memory>
@@ -13,7 +15,7 @@
 
 namespace mirvane {
 
-class Points {
+class MIRVANE_API Points {
 public:
     // A position (1-based) or a key.
     using IndexKey = std::variant<long, std::string>;

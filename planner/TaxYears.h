@@ -1,6 +1,8 @@
 #pragma once
 // The two tax years of a scenario and the law each column is computed under.
 
+#include "common/Api.h"
+
 #include "returnengine/law/LawEdition.h"
 
 #include <cstdint>
@@ -21,6 +23,6 @@ constexpr std::int16_t nextColumnLawYear(osgrin::LawEdition law) {
 // Puts the two entered returns under a law for an analysis: each opens its edit
 // and takes its column's tax year and the edition. The analysis gives the
 // working returns the same.
-void putUnderLaw(AMT& planner, osgrin::LawEdition law);
+MIRVANE_API void putUnderLaw(AMT& planner, osgrin::LawEdition law);
 
 }  // namespace mirvane

@@ -3,6 +3,8 @@
 // and rate-schedule components. Plain POSIX underneath: the components need to
 // tell "missing" from "unreadable" and to know which system call failed and why.
 
+#include "common/Api.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,7 +31,7 @@ struct FileText {
 
 // Reads a regular file completely. Never throws TaxError; callers choose the
 // error number that absence or failure means for them.
-FileText readTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
+OSGRIN_API FileText readTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
 
 struct SaveResult {
     int error = 0;       // the system error code of the step that failed; 0 on success
@@ -50,7 +52,7 @@ enum class Durability : std::uint8_t {
 // the target. Without a commit, or when any step fails, the temporary file is
 // removed and the target is left as it was. A symbolic link is followed, so the
 // link stays a link.
-class FileReplacement {
+class OSGRIN_API FileReplacement {
 public:
     explicit FileReplacement(const std::string& path);
     ~FileReplacement();
@@ -76,18 +78,18 @@ private:
 
 // Replaces the file's contents in one step, flushed to disk before the rename
 // (see FileReplacement).
-SaveResult replaceFileAtomically(const std::string& path, std::string_view content);
+OSGRIN_API SaveResult replaceFileAtomically(const std::string& path, std::string_view content);
 
 // The error number a failed save raises for a system error code: 76 when a folder
 // is missing, 70 when permission is refused, 61 when there is no room, 75 otherwise.
 int saveErrorNumber(int systemError) noexcept;
 
 // The system's text for an error code, e.g. "No such file or directory".
-std::string systemReason(int systemError);
+OSGRIN_API std::string systemReason(int systemError);
 
 // A name or path as it appears inside an error source: in double quotes, with
 // line breaks and other control characters spelled out so the message stays on
 // one line and shows exactly what was passed.
-std::string quotedForMessage(std::string_view text);
+OSGRIN_API std::string quotedForMessage(std::string_view text);
 
 }  // namespace tavrel::platform

@@ -15,6 +15,8 @@
 //   76 / 70 / 61 / 75  release() could not save: folder missing / permission
 //       refused / no room / anything else
 
+#include "common/Api.h"
+
 #include "platform/IniText.h"
 #include "common/KeyedProfile.h"
 
@@ -27,7 +29,7 @@ namespace tavrel::platform {
 
 class ProfileTransaction;
 
-class IniProfile final : public KeyedProfile {
+class OSGRIN_API IniProfile final : public KeyedProfile {
 public:
     IniProfile() = default;
     IniProfile(const IniProfile&) = delete;
@@ -61,11 +63,11 @@ private:
 using KeyedProfileFactory = std::function<std::unique_ptr<KeyedProfile>()>;
 
 // A new profile component: an IniProfile, unless a test has installed another factory.
-std::unique_ptr<KeyedProfile> createKeyedProfile();
+OSGRIN_API std::unique_ptr<KeyedProfile> createKeyedProfile();
 
 // Installs the factory createKeyedProfile() uses and returns the one it replaces
 // (empty when that was the default). An empty factory restores the default.
 // Meant for tests that need a component whose writes fail part-way.
-KeyedProfileFactory setKeyedProfileFactory(KeyedProfileFactory factory);
+OSGRIN_API KeyedProfileFactory setKeyedProfileFactory(KeyedProfileFactory factory);
 
 }  // namespace tavrel::platform

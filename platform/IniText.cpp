@@ -178,7 +178,7 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
     const bool endsBlank = !last.lines.empty() && isBlankLine(last.lines.back().text);
     if (!empty && !endsBlank) last.lines.push_back(Line{});
     Section s;
-    s.header = "[" + std::string(section) + "]";
+    s.header.append("[").append(section).append("]");  // appended: see Currency::toExactText
     s.nameBegin = 1;
     s.nameEnd = 1 + section.size();
     s.lines.push_back(classify(std::string(key) + "=" + stored));

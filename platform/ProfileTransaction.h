@@ -6,6 +6,8 @@
 // commit(), the transaction leaves the file as it was. A scenario is saved and
 // loaded this way, so a save that fails half-way never leaves half a scenario.
 
+#include "common/Api.h"
+
 #include "platform/IniText.h"
 
 #include <string>
@@ -13,7 +15,7 @@
 
 namespace tavrel::platform {
 
-class ProfileTransaction {
+class OSGRIN_API ProfileTransaction {
 public:
     explicit ProfileTransaction(std::string_view fullPath);
     ~ProfileTransaction();

@@ -1,15 +1,16 @@
 #pragma once
 // Identity of the program: version, file description, and where it lives.
 
+#include "common/Version.h"
 #include "planner/TaxYears.h"
 
 #include <string>
 
 namespace tavrel::shell {
 
-inline constexpr int kVersionMajor = 2008;
-inline constexpr int kVersionMinor = 10;
-inline constexpr int kVersionRevision = 7;
+inline constexpr int kVersionMajor = version::kMajor;
+inline constexpr int kVersionMinor = version::kMinor;
+inline constexpr int kVersionRevision = version::kRevision;
 // The program's file description: the title of its dialogs and error reports.
 inline constexpr const char* kFileDescription = "Tavrel AMT Planner";
 // The two tax years as the program shows them: the planner's one constant.

@@ -22,7 +22,9 @@ bool readValue(const HeaderColumn& c, const ScannedValue& scanned, TaxsimRow& ro
     const Currency::ParseResult p = scanned.amount;
     const Currency value = Currency::fromScaled(p.scaled);
     if (p.status == Currency::ParseStatus::NotANumber) {
-        error = valueError(err::TypeMismatch, c, "\"" + std::string(text) + "\"", "is not a number");
+        // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) about
+        // a literal put before a temporary string.
+        error = valueError(err::TypeMismatch, c, std::string(1, '"').append(text).append(1, '"'), "is not a number");
         return false;
     }
     if (p.status == Currency::ParseStatus::Overflow || !value.hasStorableText()) {

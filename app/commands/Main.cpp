@@ -16,8 +16,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return 0;
     }
     if (line.version) {
-        out << "Tavrel " << kVersionMajor << "." << kVersionMinor << ".0." << kVersionRevision << " ("
-            << versionFull() << ")\n";
+        out << "Tavrel " << version::kText << " (" << versionFull() << ")\n";
         return 0;
     }
     if (!line.problems.empty()) {

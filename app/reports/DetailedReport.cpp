@@ -76,6 +76,8 @@ std::string GetAccelAMT(std::string_view tentative, std::string_view regular) {
     return (t > r ? t - r : Currency()).toPatternText();
 }
 
+// The report's lines are laid out by hand, column by column.
+// clang-format off
 Report DetailedReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     const Columns c = {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()};
     const iTop& cur = p.cur();
@@ -149,4 +151,5 @@ Report DetailedReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     return r;
 }
 
+// clang-format on
 }  // namespace tavrel::reports

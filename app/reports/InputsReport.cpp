@@ -34,6 +34,8 @@ std::string rule(int indent, int width) { return b(indent) + std::string(static_
 
 }  // namespace
 
+// The report's lines are laid out by hand, column by column.
+// clang-format off
 Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::optional<Currency> enteredLimit) {
     const iTop& cur = p.cur();
     const iTop& nxt = p.nxt();
@@ -136,4 +138,5 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::o
     return r;
 }
 
+// clang-format on
 }  // namespace tavrel::reports

@@ -15,10 +15,8 @@ inline std::string b(int n) { return std::string(static_cast<std::size_t>(n < 0 
 // line shifts) rather than cut, which would show a wrong number.
 std::string rightAligned(std::string_view text, std::size_t width = 12);
 
-// An amount as "###,##0" (whole dollars, halves away from zero, separators).
-inline std::string amountText(Currency c) { return c.toPatternText(); }
-
-// An amount right-aligned in a 12-character field.
+// An amount as "###,##0" (whole dollars, halves away from zero, separators),
+// right-aligned in a 12-character field.
 inline std::string field(Currency c) { return rightAligned(c.toPatternText()); }
 
 // Text left-aligned and blank-padded to the width (kept whole when longer).

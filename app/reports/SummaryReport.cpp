@@ -20,6 +20,8 @@ Currency combinedTax(const osgrin::iTop& r) { return r.whole(osgrin::iTop::RegAn
 
 }  // namespace
 
+// The report's lines are laid out by hand, column by column.
+// clang-format off
 Report SummaryReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     const auto& v = p.values();
     const std::string A1 = field(combinedTax(p.cur())), B1 = field(combinedTax(p.nxt()));
@@ -58,4 +60,5 @@ Report SummaryReport(const mirvane::AMT& p, std::string_view scenarioFile) {
     return r;
 }
 
+// clang-format on
 }  // namespace tavrel::reports

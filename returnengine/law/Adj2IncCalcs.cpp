@@ -1,5 +1,6 @@
 #include "returnengine/law/Adj2IncCalcs.h"
 
+#include "common/FilingStatus.h"
 #include "returnengine/law/LawTrap.h"
 #include "returnengine/law/OtherTaxesCalc.h"
 #include "returnengine/law/EntryPoints.h"
@@ -36,11 +37,12 @@ Currency CalcIRADed(iTop& r, int spouse) {
         const Adj2Inc& adj = r.adj();
         const bool joint = law::statusOf(r.FilingStatus()) == law::Status::Joint;
         const bool covered = joint ? (adj.IsSp1InRetPlan() || adj.IsSp2InRetPlan()) : adj.IsSp1InRetPlan();
-        if (spouse != 0 && !joint) return Currency();  // only a joint return has a second spouse's IRA
-        const Currency contribution = adj.whole(spouse == 0 ? Adj2Inc::IRAContribSP1 : Adj2Inc::IRAContribSP2);
+        const bool spouse2 = spouse == tavrel::Sp2;
+        if (spouse2 && !joint) return Currency();  // only a joint return has a second spouse's IRA
+        const Currency contribution = adj.whole(spouse2 ? Adj2Inc::IRAContribSP2 : Adj2Inc::IRAContribSP1);
         if (contribution < Currency::fromScaled(100)) return Currency();
-        if (covered) return LimitIRADed4Spouse(contribution, spouse != 0, r);
-        return law::rules::iraDeductionNotCovered(r, law::yearRules(r), spouse != 0, contribution);
+        if (covered) return LimitIRADed4Spouse(spouse2, r);  // the year's limit reads the contribution itself
+        return law::rules::iraDeductionNotCovered(r, law::yearRules(r), spouse2, contribution);
     });
 }
 
@@ -51,7 +53,7 @@ Currency CalcSEMedInsDed(iTop& r) {
     });
 }
 
-Currency LimitIRADed4Spouse(Currency /*contribution: the year function reads it itself*/, bool spouse2, iTop& r) {
+Currency LimitIRADed4Spouse(bool spouse2, iTop& r) {
     return lawTrap("Adj2IncCalcs.LimitIRADed4Spouse", [&] {
         const int year = law::routedYear(r, law::Family::LimitIRADed4Spouse);
         if (year == law::kNoFunction) return Currency();

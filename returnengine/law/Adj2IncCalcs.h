@@ -16,6 +16,6 @@ Currency CalcIRADed(iTop& r, int spouse);
 Currency CalcSEMedInsDed(iTop& r);
 // The year's limit for a spouse covered by a retirement plan (the year function
 // reads the contribution itself).
-Currency LimitIRADed4Spouse(Currency contribution, bool spouse2, iTop& r);
+Currency LimitIRADed4Spouse(bool spouse2, iTop& r);
 }  // namespace Adj2IncCalcs
 }  // namespace osgrin

@@ -10,7 +10,7 @@
 
 namespace osgrin::AltMinTaxCalcs {
 
-using CommonTaxCalcs::SubtractNotZero;
+using CommonTaxCalcs::amountLeft;
 
 namespace {
 // Capital-gain part when the edition has no computation for a year it covers:
@@ -23,7 +23,7 @@ constexpr Currency kNoCapGainComputation = tavrel::usd(999999999);
 Currency medicalAboveFloor(Currency payments, Currency agi, double floorShare) {
     const Currency floor =
         agi > Currency() ? Currency::fromDouble4(agi.toDouble() * floorShare).roundDollarsEven() : Currency();
-    return SubtractNotZero(floor, payments).roundDollarsEven();
+    return amountLeft(payments, floor).roundDollarsEven();
 }
 
 // The deductions the AMT allows a return under the year's form: every return
@@ -99,7 +99,7 @@ Currency CalcAMT(iTop& r) {
             return ordinaryTax;
         }
         const Currency onAll = ordinaryTax;
-        ordinaryTax = GetAmtTax(r, SubtractNotZero(adjNetCG, rec.TaxIncPostExemption));
+        ordinaryTax = GetAmtTax(r, amountLeft(rec.TaxIncPostExemption, adjNetCG));
         amt.set(iAMT::TAMTAtOrdRates, ordinaryTax);
         Currency capGainPart;
         const int capGainYear = law::routedYear(r, law::Family::CalcAMTCapGainTax);

@@ -1,5 +1,6 @@
 #include "returnengine/law/CommonTaxCalcs.h"
 
+#include "common/FilingStatus.h"
 #include "returnengine/law/LawEditions.h"
 #include "returnengine/law/LawTrap.h"
 
@@ -63,11 +64,11 @@ const std::string& rateFilePath(std::string_view fileName) {
 
 std::string_view GetRateTable(std::int32_t filingStatus) {
     switch (filingStatus) {
-    case 1: return "Schedule X";
-    case 2:
-    case 5: return "Schedule Y-1";
-    case 3: return "Schedule Y-2";
-    case 4: return "Schedule Z";
+    case tavrel::fl_single: return "Schedule X";
+    case tavrel::fl_joint:
+    case tavrel::fl_qual_widow: return "Schedule Y-1";
+    case tavrel::fl_mar_sep: return "Schedule Y-2";
+    case tavrel::fl_head_household: return "Schedule Z";
     default: return "";
     }
 }

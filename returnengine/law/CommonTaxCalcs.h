@@ -17,6 +17,11 @@ namespace CommonTaxCalcs {
 // b - a, or 0 when that is negative. Note the order: a is taken from b.
 Currency SubtractNotZero(Currency a, Currency b);
 
+// What is left of `from` once `taken` is taken away, never below 0: the law's
+// SubtractNotZero(taken, from) with its arguments in reading order, which the
+// rules call.
+inline Currency amountLeft(Currency from, Currency taken) { return SubtractNotZero(taken, from); }
+
 // Full path of the year's regular rate file in the library's folder
 // ("<folder>/Ind2008.tbl"); the year is used as given.
 const std::string& GetRateFile(int year);

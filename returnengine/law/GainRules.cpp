@@ -8,7 +8,7 @@
 namespace osgrin::law::rules {
 namespace {
 
-using CommonTaxCalcs::SubtractNotZero;
+using CommonTaxCalcs::amountLeft;
 
 Currency minOf(Currency a, Currency b) { return tavrel::minMax(a, b, false); }
 Currency maxOf(Currency a, Currency b) { return tavrel::minMax(a, b, true); }
@@ -21,9 +21,9 @@ Currency schedDTaxTwoRate(iTop& r, const YearLaw& law) {
     const Currency taxInc = r.whole(iTop::TaxInc);
     const Currency adjNetCG = r.inc().whole(iInc::AdjNetCG);
     ScheduleTax schedule(CommonTaxCalcs::GetRateFile(r.TaxYear()), CommonTaxCalcs::GetRateTable(r.FilingStatus()));
-    const Currency ordinary = SubtractNotZero(adjNetCG, taxInc);
+    const Currency ordinary = amountLeft(taxInc, adjNetCG);
     const Currency taxOrdinary = schedule.taxOn(ordinary);
-    const Currency room = SubtractNotZero(ordinary, minOf(bracketTop(r, law), taxInc));
+    const Currency room = amountLeft(minOf(bracketTop(r, law), taxInc), ordinary);
     const Currency low = minOf(room, adjNetCG);
     const Currency taxLow = low.times(law.cgLowRate).roundDollarsEven();
     r.inc().set(iInc::Sec_1_h_1_B_Amount, low);
@@ -38,7 +38,7 @@ Currency schedDTaxEnacted(iTop& r, const YearLaw& law) {
     const Currency gain = maxOf(minOf(r.inc().whole(iInc::AdjNetCG), taxInc), Currency());
     const Currency ordinary = taxInc - gain;
     ScheduleTax schedule(CommonTaxCalcs::rateFilePath(law.rateFile), CommonTaxCalcs::GetRateTable(r.FilingStatus()));
-    const Currency low = minOf(SubtractNotZero(ordinary, minOf(bracketTop(r, law), taxInc)), gain);
+    const Currency low = minOf(amountLeft(minOf(bracketTop(r, law), taxInc), ordinary), gain);
     r.inc().set(iInc::Sec_1_h_1_B_Amount, low);
     return schedule.taxOn(ordinary) + low.times(law.cgLowRate) + (gain - low).times(law.cgHighRate);
 }
@@ -67,7 +67,7 @@ Currency schedDTaxMultiRate(iTop& r, const YearLaw& law) {
     Currency gain = minOf(inc.whole(iInc::NetLTCG), inc.whole(iInc::CapGains));
     if (is2002 ? gain < Currency() : gain < kCent) gain = Currency();
     const Currency taxInc = r.whole(iTop::TaxInc);
-    const Currency ordinary = SubtractNotZero(gain, taxInc);
+    const Currency ordinary = amountLeft(taxInc, gain);
     const Currency taxOrdinary = regularTaxOn(r, ordinary);
     const Currency capped = minOf(taxInc, bracketTop(r, law));
     const Currency sliceLow = maxOf(capped - ordinary, Currency());
@@ -97,14 +97,14 @@ Currency amtCapGainTax(const iTop& r, const YearLaw& law, AmtWorkRecord& record)
     if (law.amtForm == AmtForm::Tables) {
         // The amount the regular worksheet taxed at its low rate, at the AMT's.
         const Currency low = minOf(inc.whole(iInc::Sec_1_h_1_B_Amount), record.TaxIncPostExemption);
-        const Currency rest = SubtractNotZero(low, adjNetCG);
+        const Currency rest = amountLeft(adjNetCG, low);
         return low.times(law.amtGainLowRate).roundDollarsEven() + rest.times(law.amtGainHighRate).roundDollarsEven();
     }
     // The gain inside the AMT base; the low band is what the regular tax's
     // ordinary taxable income leaves below the bracket top.
     const Currency gain = maxOf(minOf(record.TaxIncPostExemption, adjNetCG), Currency());
-    const Currency regularOrdinary = SubtractNotZero(adjNetCG, r.whole(iTop::TaxInc));
-    const Currency low = minOf(SubtractNotZero(regularOrdinary, bracketTop(r, law)), gain);
+    const Currency regularOrdinary = amountLeft(r.whole(iTop::TaxInc), adjNetCG);
+    const Currency low = minOf(amountLeft(bracketTop(r, law), regularOrdinary), gain);
     return low.times(law.amtGainLowRate) + (gain - low).times(law.amtGainHighRate);
 }
 

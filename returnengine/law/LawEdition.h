@@ -5,6 +5,8 @@
 // finally enacted for it. A return carries its edition; it is not stored in
 // the return's section of a scenario file (the planner's section holds it).
 
+#include "common/Api.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -19,9 +21,9 @@ inline constexpr LawEdition kDefaultLawEdition = LawEdition::Tables2008;
 constexpr std::string_view lawEditionText(LawEdition e) { return e == LawEdition::Enacted ? "Enacted" : "2008 Tables"; }
 
 // The edition a stored name (any case, surrounding blanks ignored) stands for.
-std::optional<LawEdition> lawEditionFromText(std::string_view text);
+OSGRIN_API std::optional<LawEdition> lawEditionFromText(std::string_view text);
 
 // The edition a command-line value stands for: "tables" or "enacted", any case.
-std::optional<LawEdition> lawEditionFromSwitch(std::string_view value);
+OSGRIN_API std::optional<LawEdition> lawEditionFromSwitch(std::string_view value);
 
 }  // namespace osgrin

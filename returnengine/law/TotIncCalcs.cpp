@@ -8,7 +8,7 @@
 
 namespace osgrin::TotIncCalcs {
 
-using CommonTaxCalcs::SubtractNotZero;
+using CommonTaxCalcs::amountLeft;
 
 Currency CalcTotInc(iTop& r) {
     return lawTrap("TotIncCalcs.CalcTotInc", [&] {
@@ -76,11 +76,11 @@ void CalcCapLossCarryforward(iTop& r) {
             if (netST < Currency()) {
                 stLoss = abs(netST);
                 const Currency ltGain = netLT > Currency() ? netLT : Currency();
-                stCarry = SubtractNotZero(allowed + ltGain, stLoss);
+                stCarry = amountLeft(stLoss, allowed + ltGain);
             }
             const Currency ltLoss = netLT <= Currency() ? abs(netLT) : Currency();
             const Currency stGain = netST >= Currency() ? netST : Currency();
-            ltCarry = SubtractNotZero(stGain + SubtractNotZero(stLoss, allowed), ltLoss);
+            ltCarry = amountLeft(ltLoss, stGain + amountLeft(allowed, stLoss));
         }
         inc.set(iInc::STCLCarryforward, stCarry);
         inc.set(iInc::LTCLCarryforward, ltCarry);

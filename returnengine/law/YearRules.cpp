@@ -1,5 +1,6 @@
 #include "returnengine/law/YearRules.h"
 
+#include "common/FilingStatus.h"
 #include "returnengine/law/IraRecompute.h"
 #include "returnengine/law/ItemDedCalcs.h"
 #include "returnengine/law/LawConstants.h"
@@ -8,7 +9,7 @@
 namespace osgrin::law::rules {
 namespace {
 
-using CommonTaxCalcs::SubtractNotZero;
+using CommonTaxCalcs::amountLeft;
 
 Currency minOf(Currency a, Currency b) { return tavrel::minMax(a, b, false); }
 Currency maxOf(Currency a, Currency b) { return tavrel::minMax(a, b, true); }
@@ -155,7 +156,7 @@ Currency amtExemption(const iTop& r, const YearLaw& law, AmtWorkRecord& record) 
     Currency exemption = base;
     if (record.TaxInc >= start) {
         const Currency reduction = (record.TaxInc - start).times(kAmtExemptionPhaseOutRate).roundDollarsEven();
-        exemption = SubtractNotZero(reduction, base);
+        exemption = amountLeft(base, reduction);
     }
     record.Exemption = exemption.roundDollarsEven();
     return record.Exemption;
@@ -167,13 +168,13 @@ Currency amtMarriedSeparatelyAddition(const iTop& r, const YearLaw& law, Currenc
     const Currency exemption = byStatus(law.amtExemption, s);
     // The exemption is gone 4 exemptions (at 25%) above the start of its phase-out.
     const Currency exemptionGone = byStatus(law.amtPhaseOutStart, s) + exemption.timesWhole(4);
-    const Currency beyond = SubtractNotZero(exemptionGone, amtIncome);
+    const Currency beyond = amountLeft(amtIncome, exemptionGone);
     return minOf(beyond.times(kAmtExemptionPhaseOutRate).roundDollarsEven(), exemption);
 }
 
 Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase) {
     if (net < kSelfEmploymentFloor) return Currency();
-    const Currency remainingBase = SubtractNotZero(wages, wageBase);
+    const Currency remainingBase = amountLeft(wageBase, wages);
     const Currency socialSecurity =
         remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(kSocialSecurityRate);
     return (socialSecurity + net.times(kMedicareRate)).roundDollarsEven();
@@ -181,9 +182,9 @@ Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase) {
 
 Currency seTax(const iTop& r, const YearLaw& law, int spouse) {
     const iInc& inc = r.inc();
-    const Currency se = inc.whole(spouse == 0 ? iInc::SEIncSp1 : iInc::SEIncSp2);
+    const Currency se = inc.whole(spouse == tavrel::Sp1 ? iInc::SEIncSp1 : iInc::SEIncSp2);
     const Currency net = se > Currency() ? se.times(kNetEarningsFactor) : se;
-    return seTaxOnNetEarnings(net, inc.whole(spouse == 0 ? iInc::WageSp1 : iInc::WageSp2), law.wageBase);
+    return seTaxOnNetEarnings(net, inc.whole(spouse == tavrel::Sp1 ? iInc::WageSp1 : iInc::WageSp2), law.wageBase);
 }
 
 std::int64_t childCreditSteps(Currency excess) {

@@ -3,11 +3,13 @@
 // self-employed health insurance, other adjustments, and the deductions the
 // adjustment rules compute from them.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 
-class Adj2Inc final : public LineObject<Adj2Inc, 8> {
+class OSGRIN_API Adj2Inc final : public LineObject<Adj2Inc, 8> {
 public:
     enum Line : std::size_t {
         IRAContribSP1, IRAContribSP2, SEMedInsPmts, OtherAdj2Inc,

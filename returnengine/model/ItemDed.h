@@ -2,11 +2,13 @@
 // Itemized deductions of a return, the deduction lines computed from them, the
 // standard deduction and the exemptions.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 
-class ItemDed final : public LineObject<ItemDed, 22> {
+class OSGRIN_API ItemDed final : public LineObject<ItemDed, 22> {
 public:
     enum Line : std::size_t {
         MedPmts, SITPd, OtherTaxes, HomeMortIntAmt, HomeMortIntReg, InvIntExp, InvIntDed,

@@ -4,6 +4,8 @@
 // whole dollars as the properties show it; every computed line is rebuilt by
 // the next computation.
 
+#include "common/Api.h"
+
 #include <span>
 #include <string_view>
 
@@ -25,21 +27,21 @@ struct StoredProperty {
 
 // The stored properties in the order they are written and read; their keys and
 // defaults come from the class tables.
-std::span<const StoredProperty> storedProperties();
+OSGRIN_API std::span<const StoredProperty> storedProperties();
 
 // The object of the return that holds a stored property.
-tavrel::PropertyBag& holderOf(iTop& r, Holder h);
-const tavrel::PropertyBag& holderOf(const iTop& r, Holder h);
+OSGRIN_API tavrel::PropertyBag& holderOf(iTop& r, Holder h);
+OSGRIN_API const tavrel::PropertyBag& holderOf(const iTop& r, Holder h);
 
 // Key and default of a stored property, from its class's table.
 struct KeyAndDefault {
     std::string_view key, defaultValue;
 };
-KeyAndDefault keyOf(const StoredProperty& p);
+OSGRIN_API KeyAndDefault keyOf(const StoredProperty& p);
 
-void Save(std::string_view fileName, const iTop& r);
+OSGRIN_API void Save(std::string_view fileName, const iTop& r);
 // Raises 10003 for an empty name before anything is read.
-void Fetch(std::string_view fileName, iTop& r);
+OSGRIN_API void Fetch(std::string_view fileName, iTop& r);
 
 }  // namespace Persist
 }  // namespace osgrin

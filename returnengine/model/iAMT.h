@@ -2,11 +2,13 @@
 // The lines of the minimum-tax computation of a return, all computed; their
 // setters act at any time and touch no flag.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 
-class iAMT final : public LineObject<iAMT, 14> {
+class OSGRIN_API iAMT final : public LineObject<iAMT, 14> {
 public:
     enum Line : std::size_t {
         AGI, MedDed, MortgIntDed, CasualtyDed, CharDed, ItemDed, TaxInc, Exemption,

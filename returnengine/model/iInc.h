@@ -3,11 +3,13 @@
 // capital gains and losses with their carryovers, and the lines the income
 // rules compute from them.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 namespace osgrin {
 
-class iInc final : public LineObject<iInc, 20> {
+class OSGRIN_API iInc final : public LineObject<iInc, 20> {
 public:
     enum Line : std::size_t {
         WageSp1, WageSp2, SEIncSp1, SEIncSp2, OtherNonSEInc, Dividends,

@@ -2,13 +2,15 @@
 // Other taxes of a return: the user's other taxes, each spouse's self-employment
 // tax and, for information, each spouse's employee FICA on wages.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 #include <cstdint>
 
 namespace osgrin {
 
-class iOtherTaxes final : public LineObject<iOtherTaxes, 5> {
+class OSGRIN_API iOtherTaxes final : public LineObject<iOtherTaxes, 5> {
 public:
     enum Line : std::size_t { OtherTaxes, SETaxSp1, SETaxSp2, FicaSp1, FicaSp2 };
     static constexpr std::string_view kLocation = "OtherTaxes.";

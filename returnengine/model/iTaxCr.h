@@ -2,13 +2,15 @@
 // Credits of a return: the number of children for the child tax credit, other
 // credits, and the child credit computed from them.
 
+#include "common/Api.h"
+
 #include "returnengine/model/LineObject.h"
 
 #include <cstdint>
 
 namespace osgrin {
 
-class iTaxCr final : public LineObject<iTaxCr, 2> {
+class OSGRIN_API iTaxCr final : public LineObject<iTaxCr, 2> {
 public:
     enum Line : std::size_t { OtherCr, ChildCr };
     static constexpr std::string_view kLocation = "clsTaxCr.";

@@ -3,6 +3,8 @@
 // computed lines from total income down to the balance due, six sub-objects,
 // the edit protocol and the entries to computation and persistence.
 
+#include "common/Api.h"
+
 #include "returnengine/model/Adj2Inc.h"
 #include "returnengine/model/ItemDed.h"
 #include "returnengine/model/LineObject.h"
@@ -20,7 +22,7 @@
 
 namespace osgrin {
 
-class iTop final : public LineObject<iTop, 15> {
+class OSGRIN_API iTop final : public LineObject<iTop, 15> {
 public:
     enum Line : std::size_t {
         TotPmts,  // input
@@ -119,7 +121,6 @@ public:
     void ApplyEdit(std::string_view vsFname);
     void Calculate();
     void Load(std::string_view vsFilename);
-    void EmptySub() {}
 
     // Library-internal: the nesting depth of computations started by the IRA
     // limit's recomputation of the whole return.
