@@ -19,7 +19,8 @@ constexpr const char* kWindowsModule = "libtavrel_windows.so";
 int startWindows(tavrel::shell::AppState& state, int& argc, char** argv) {
     void* module = dlopen(kWindowsModule, RTLD_NOW | RTLD_LOCAL);
     if (!module) {
-        std::cerr << "tavrel: the program's windows cannot be loaded (" << dlerror() << "); /silent and /calc still run\n";
+        std::cerr << "tavrel: the program's windows cannot be loaded (" << dlerror()
+                  << "); /silent and /calc still run\n";
         return 2;
     }
     using Start = int (*)(tavrel::shell::AppState*, int*, char**);

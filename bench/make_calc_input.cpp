@@ -33,9 +33,14 @@ private:
 long long wages(Draws& d) {
     switch (d.between(0, 9)) {
     case 0: return d.between(0, 15000);
-    case 1: case 2: case 3: return d.between(15000, 60000);
-    case 4: case 5: case 6: return d.between(60000, 150000);
-    case 7: case 8: return d.between(150000, 400000);
+    case 1:
+    case 2:
+    case 3: return d.between(15000, 60000);
+    case 4:
+    case 5:
+    case 6: return d.between(60000, 150000);
+    case 7:
+    case 8: return d.between(150000, 400000);
     default: return d.between(400000, 2500000);
     }
 }
@@ -55,9 +60,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     Draws d(seed);
-    std::fputs("taxsimid,year,mstat,page,sage,depx,age1,age2,age3,pwages,swages,psemp,ssemp,dividends,intrec,"
-               "stcg,ltcg,proptax,otheritem,mortgage\n",
-               out);
+    std::fputs(
+        "taxsimid,year,mstat,page,sage,depx,age1,age2,age3,pwages,swages,psemp,ssemp,dividends,intrec,"
+        "stcg,ltcg,proptax,otheritem,mortgage\n",
+        out);
     for (long id = 1; id <= rows; ++id) {
         const long long year = d.between(2001, 2009);
         const long long pick = d.between(1, 100);
@@ -79,11 +85,12 @@ int main(int argc, char** argv) {
         const long long proptax = d.percent(65) ? d.between(500, 25000) : 0;
         const long long stateTax = d.percent(55) ? pwages / 20 + d.between(0, 3000) : 0;
         const long long mortgage = d.percent(40) ? d.between(1000, 45000) : 0;
-        std::fprintf(out,
-                     "%ld,%lld,%d,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld.%02lld,%lld,%lld,%lld,%lld,"
-                     "%lld\n",
-                     id, year, mstat, page, sage, depx, ages[0], ages[1], ages[2], pwages, swages, psemp, ssemp,
-                     dividends, interestCents / 100, interestCents % 100, stcg, ltcg, proptax, stateTax, mortgage);
+        std::fprintf(
+            out,
+            "%ld,%lld,%d,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld,%lld.%02lld,%lld,%lld,%lld,%lld,"
+            "%lld\n",
+            id, year, mstat, page, sage, depx, ages[0], ages[1], ages[2], pwages, swages, psemp, ssemp, dividends,
+            interestCents / 100, interestCents % 100, stcg, ltcg, proptax, stateTax, mortgage);
     }
     if (std::fclose(out) != 0) {
         std::perror(argv[1]);

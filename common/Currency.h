@@ -105,7 +105,7 @@ inline Currency Currency::timesWhole(std::int64_t n) const {
 inline Currency Currency::fromDouble4(double value) {
     // 2^63 is exactly representable; anything at or beyond it does not fit.
     constexpr double kLimit = 9223372036854775808.0;
-    const double scaled = std::nearbyint(value * static_cast<double>(kScale));  // ties to even
+    const double scaled = std::nearbyint(value * static_cast<double>(kScale));     // ties to even
     if (!(scaled < kLimit && scaled >= -kLimit)) detail::raiseCurrencyOverflow();  // also rejects NaN
     return Currency(static_cast<std::int64_t>(scaled));
 }
@@ -143,8 +143,6 @@ inline Currency operator-(Currency a) { return Currency() - a; }
 constexpr Currency usd(std::int64_t dollars) { return Currency::fromScaled(dollars * Currency::kScale); }
 
 // The smaller or larger of two amounts (flag false: smaller).
-inline Currency minMax(Currency a, Currency b, bool larger) {
-    return larger ? (a < b ? b : a) : (b < a ? b : a);
-}
+inline Currency minMax(Currency a, Currency b, bool larger) { return larger ? (a < b ? b : a) : (b < a ? b : a); }
 
 }  // namespace tavrel

@@ -16,7 +16,7 @@ namespace tavrel {
 // A location made of up to three pieces, such as "clsInc." "Get" "LTCG".
 struct Location {
     std::string_view a, b, c;
-    Location(const char* s) : a(s) {}  // NOLINT: a plain literal is a location
+    Location(const char* s) : a(s) {}       // NOLINT: a plain literal is a location
     Location(std::string_view s) : a(s) {}  // NOLINT
     Location(std::string_view x, std::string_view y, std::string_view z = {}) : a(x), b(y), c(z) {}
     std::string str() const {

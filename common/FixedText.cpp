@@ -9,9 +9,12 @@ std::size_t characterCount(std::string_view text) noexcept {
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         std::size_t len = 1;
-        if (c >= 0xF0 && c <= 0xF4) len = 4;
-        else if (c >= 0xE0) len = c <= 0xEF ? 3 : 1;
-        else if (c >= 0xC2) len = 2;
+        if (c >= 0xF0 && c <= 0xF4)
+            len = 4;
+        else if (c >= 0xE0)
+            len = c <= 0xEF ? 3 : 1;
+        else if (c >= 0xC2)
+            len = 2;
         // Only a well-formed sequence counts as one character.
         for (std::size_t k = 1; k < len; ++k) {
             if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {

@@ -86,8 +86,10 @@ NumberParse parseNumberScaled(std::string_view text, int decimals) noexcept {
     bool nonzeroBeyond = false;
     auto take = [&](char c) {
         if (n == 0 && c == '0') return;
-        if (n < kBuffered) digits[n] = c;
-        else if (c != '0') nonzeroBeyond = true;
+        if (n < kBuffered)
+            digits[n] = c;
+        else if (c != '0')
+            nonzeroBeyond = true;
         ++n;
     };
     for (char c : s.intPart)
@@ -111,8 +113,7 @@ NumberParse parseNumberScaled(std::string_view text, int decimals) noexcept {
         }
         if (first > 5 || (first == 5 && (rest || acc % 2 == 1))) ++acc;
     }
-    const u128 limit =
-        static_cast<u128>(std::numeric_limits<std::int64_t>::max()) + (s.negative ? 1u : 0u);
+    const u128 limit = static_cast<u128>(std::numeric_limits<std::int64_t>::max()) + (s.negative ? 1u : 0u);
     if (acc > limit) return {NumberParse::Status::Overflow, 0};
     const auto v = s.negative ? static_cast<std::int64_t>(-static_cast<i128>(acc)) : static_cast<std::int64_t>(acc);
     return {NumberParse::Status::Ok, v};
@@ -138,7 +139,10 @@ bool parseDouble(std::string_view text, double& out) noexcept {
     const auto r = std::from_chars(plain.data(), plain.data() + plain.size(), d);
     if (r.ec == std::errc::result_out_of_range) {
         // Underflow gives zero; overflow is not a finite number.
-        if (s.exponent < 0) { out = s.negative ? -0.0 : 0.0; return true; }
+        if (s.exponent < 0) {
+            out = s.negative ? -0.0 : 0.0;
+            return true;
+        }
         return false;
     }
     if (r.ec != std::errc() || !std::isfinite(d)) return false;

@@ -36,7 +36,7 @@ inline std::string printable(std::string_view text, std::size_t limit = 200) {
 
 }  // namespace tavrel::fuzz
 
-#define FUZZ_CHECK(condition, detail)                                                     \
-    do {                                                                                  \
+#define FUZZ_CHECK(condition, detail)                                                                \
+    do {                                                                                             \
         if (!(condition)) ::tavrel::fuzz::invariantBroken(__FILE__, __LINE__, #condition, (detail)); \
     } while (false)

@@ -83,7 +83,8 @@ inline void checkNumericText(std::string_view text) {
             FUZZ_CHECK(rounded.isWholeDollars(), describe(text));
             FUZZ_CHECK(absWide(Wide(rounded.scaled()) - amount.scaled) <= Currency::kScale / 2, describe(text));
         } else {
-            FUZZ_CHECK(shown.status == Currency::ParseStatus::Overflow, describe(text) + " pattern \"" + pattern + "\"");
+            FUZZ_CHECK(shown.status == Currency::ParseStatus::Overflow,
+                       describe(text) + " pattern \"" + pattern + "\"");
         }
         // Ties-to-even rounding stays within half a dollar and lands on whole dollars.
         try {
@@ -113,7 +114,8 @@ inline void checkNumericText(std::string_view text) {
             // |v_hi - v_lo*10^k| <= (10^k + 1) / 2.
             const Wide k = power10(hi - lo);
             const Wide gap = absWide(Wide(byScale[hi].value) - Wide(byScale[lo].value) * k);
-            FUZZ_CHECK(2 * gap <= k + 1, describe(text) + " scales " + std::to_string(lo) + " and " + std::to_string(hi));
+            FUZZ_CHECK(2 * gap <= k + 1,
+                       describe(text) + " scales " + std::to_string(lo) + " and " + std::to_string(hi));
         }
     }
 
@@ -141,25 +143,30 @@ inline void checkNumericText(std::string_view text) {
     // Whole-number conversions: 13 for text that is not a number, 6 out of range.
     const NumberParse whole = byScale[0];
     const bool fits16 = whole.status == NumberParse::Status::Ok && whole.value >= -32768 && whole.value <= 32767;
-    const bool fits32 = whole.status == NumberParse::Status::Ok && whole.value >= std::numeric_limits<std::int32_t>::min() &&
+    const bool fits32 = whole.status == NumberParse::Status::Ok &&
+                        whole.value >= std::numeric_limits<std::int32_t>::min() &&
                         whole.value <= std::numeric_limits<std::int32_t>::max();
     std::int16_t v16 = 0;
-    const int e16 = raisedNumber(text, [&] { v16 = toInt16(text); }, err::TypeMismatch, err::Overflow);
+    const int e16 = raisedNumber(
+        text, [&] { v16 = toInt16(text); }, err::TypeMismatch, err::Overflow);
     FUZZ_CHECK(e16 == (!numeric ? err::TypeMismatch : fits16 ? 0 : err::Overflow), describe(text));
     if (e16 == 0) FUZZ_CHECK(v16 == whole.value, describe(text));
     std::int32_t v32 = 0;
-    const int e32 = raisedNumber(text, [&] { v32 = toInt32(text); }, err::TypeMismatch, err::Overflow);
+    const int e32 = raisedNumber(
+        text, [&] { v32 = toInt32(text); }, err::TypeMismatch, err::Overflow);
     FUZZ_CHECK(e32 == (!numeric ? err::TypeMismatch : fits32 ? 0 : err::Overflow), describe(text));
     if (e32 == 0) FUZZ_CHECK(v32 == whole.value, describe(text));
     if (isDouble) {
         std::int16_t fromDouble = 0;
-        const int ed = raisedNumber(text, [&] { fromDouble = toInt16(d); }, err::Overflow, err::Overflow);
+        const int ed = raisedNumber(
+            text, [&] { fromDouble = toInt16(d); }, err::Overflow, err::Overflow);
         if (ed == 0) FUZZ_CHECK(std::fabs(fromDouble - d) <= 0.5, describe(text));
     }
 
     // A flag: the words True and False, or any number; nothing else.
     bool flag = false;
-    const int ef = raisedNumber(text, [&] { flag = toFlag(text); }, err::TypeMismatch, err::TypeMismatch);
+    const int ef = raisedNumber(
+        text, [&] { flag = toFlag(text); }, err::TypeMismatch, err::TypeMismatch);
     if (numeric) FUZZ_CHECK(ef == 0, describe(text));
     if (ef == 0 && numeric) {
         const bool zero = at4.status == NumberParse::Status::Ok && at4.value == 0;
@@ -167,9 +174,11 @@ inline void checkNumericText(std::string_view text) {
     }
 
     // The raising forms of the amount parse agree with the plain one.
-    const int eRaise = raisedNumber(text, [&] { (void)Currency::parseOrRaise(text); }, err::NotANumber, err::Overflow);
+    const int eRaise = raisedNumber(
+        text, [&] { (void)Currency::parseOrRaise(text); }, err::NotANumber, err::Overflow);
     FUZZ_CHECK(eRaise == (amount.ok() ? 0 : numeric ? err::Overflow : err::NotANumber), describe(text));
-    const int eConvert = raisedNumber(text, [&] { (void)Currency::convertOrRaise(text); }, err::TypeMismatch, err::Overflow);
+    const int eConvert = raisedNumber(
+        text, [&] { (void)Currency::convertOrRaise(text); }, err::TypeMismatch, err::Overflow);
     FUZZ_CHECK(eConvert == (amount.ok() ? 0 : numeric ? err::Overflow : err::TypeMismatch), describe(text));
 }
 
@@ -208,7 +217,8 @@ inline void checkArithmetic(Currency a, Currency b, const std::string& what) {
     try {
         const Currency r = a.times(rate);
         const double exact = a.toDouble() * rate * static_cast<double>(Currency::kScale);
-        FUZZ_CHECK(std::fabs(static_cast<double>(r.scaled()) - exact) <= 0.5 + std::fabs(exact) * 1e-15, what + " times");
+        FUZZ_CHECK(std::fabs(static_cast<double>(r.scaled()) - exact) <= 0.5 + std::fabs(exact) * 1e-15,
+                   what + " times");
     } catch (const TaxError& e) {
         FUZZ_CHECK(e.number() == err::Overflow, what + " times raised " + std::to_string(e.number()));
         FUZZ_CHECK(std::fabs(a.toDouble() * rate * static_cast<double>(Currency::kScale)) >= 9.2e18, what + " times");

@@ -130,7 +130,8 @@ inline void checkProfileText(std::string_view doc, const std::vector<std::string
         const std::string what = describe(doc) + " set [" + printable(section) + "] \"" + printable(key) + "\" = \"" +
                                  printable(value) + "\"";
         const std::string old = text.serialize();
-        const bool refused = IniText::sectionNameProblem(section).has_value() || IniText::keyNameProblem(key).has_value();
+        const bool refused =
+            IniText::sectionNameProblem(section).has_value() || IniText::keyNameProblem(key).has_value();
         try {
             text.set(section, key, value);
             FUZZ_CHECK(!refused, what);
@@ -142,7 +143,8 @@ inline void checkProfileText(std::string_view doc, const std::vector<std::string
         const std::string saved = text.serialize();
         const IniText reopened(saved);
         FUZZ_CHECK(text.value(section, key) == std::optional<std::string>(value), what);
-        FUZZ_CHECK(reopened.value(section, key) == std::optional<std::string>(value), what + " saved \"" + printable(saved, 400) + "\"");
+        FUZZ_CHECK(reopened.value(section, key) == std::optional<std::string>(value),
+                   what + " saved \"" + printable(saved, 400) + "\"");
         FUZZ_CHECK(reopened.serialize() == saved, what);
 
         const Outline was = outline(old), now = outline(saved);

@@ -78,11 +78,12 @@ inline RateFileOutcome checkRateFile(std::string_view text) {
             }
         }
         // Nothing and less than nothing are taxed 0.
-        for (const std::int64_t a : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{-10000}, std::numeric_limits<std::int64_t>::min()})
+        for (const std::int64_t a :
+             {std::int64_t{0}, std::int64_t{-1}, std::int64_t{-10000}, std::numeric_limits<std::int64_t>::min()})
             FUZZ_CHECK(s.tax(Currency::fromScaled(a)).isZero(), where + " amount " + std::to_string(a));
         // Amounts around every boundary and across the range, in order.
-        std::vector<std::int64_t> amounts = {1, 9999, 10000, 10001, 5000000, 123456789, 1000000000000,
-                                             4611686018427387904, kMax - 1, kMax};
+        std::vector<std::int64_t> amounts = {
+            1, 9999, 10000, 10001, 5000000, 123456789, 1000000000000, 4611686018427387904, kMax - 1, kMax};
         for (std::size_t i = 0; i < brackets.size() && i < 64; ++i) {
             const std::int64_t lo = brackets[i].lower;
             for (const std::int64_t d : {-1, 0, 1, 5000})

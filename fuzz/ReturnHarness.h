@@ -58,8 +58,8 @@ void readLines(const T& object) {
         try {
             (void)object.getProperty(T::kRules[i].name);
         } catch (const TaxError& e) {
-            FUZZ_CHECK(e.number() == err::Overflow, "reading " + std::string(T::kRules[i].name) + " raised " +
-                                                        std::to_string(e.number()));
+            FUZZ_CHECK(e.number() == err::Overflow,
+                       "reading " + std::string(T::kRules[i].name) + " raised " + std::to_string(e.number()));
         }
     }
 }
@@ -95,8 +95,7 @@ inline ReturnResult runReturn(std::string_view bytes) {
     try {
         loaded->Load(path);
         result.loaded = true;
-    } catch (const TaxError&) {
-    }
+    } catch (const TaxError&) {}
     dir.clear();
     if (!result.loaded) return result;
 
@@ -105,39 +104,44 @@ inline ReturnResult runReturn(std::string_view bytes) {
     const int other = otherYear(bytes);
     if (other != loaded->TaxYear()) years.push_back(std::to_string(other));
     for (const osgrin::LawEdition law : {osgrin::LawEdition::Tables2008, osgrin::LawEdition::Enacted})
-    for (const std::string& year : years) {
-        // As the report run does: the return is computed while being edited.
-        const auto r = loaded->clone();
-        r->BeginEdit();
-        r->letProperty("TaxYear", year);
-        r->setLawEdition(law);
-        const auto copy = r->clone();
-        const int y = r->TaxYear();
-        if (law == osgrin::LawEdition::Enacted && (y < 2001 || y > 2009)) {
-            int refused = 0;
-            try {
-                r->Calculate();
-            } catch (const TaxError& e) {
-                refused = e.number();
+        for (const std::string& year : years) {
+            // As the report run does: the return is computed while being edited.
+            const auto r = loaded->clone();
+            r->BeginEdit();
+            r->letProperty("TaxYear", year);
+            r->setLawEdition(law);
+            const auto copy = r->clone();
+            const int y = r->TaxYear();
+            if (law == osgrin::LawEdition::Enacted && (y < 2001 || y > 2009)) {
+                int refused = 0;
+                try {
+                    r->Calculate();
+                } catch (const TaxError& e) {
+                    refused = e.number();
+                }
+                FUZZ_CHECK(refused == err::InvalidCall, what + " " + std::string(osgrin::lawEditionText(law)) +
+                                                            " year " + year + ": the enacted law did not refuse it");
+                continue;
             }
-            FUZZ_CHECK(refused == err::InvalidCall, what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": the enacted law did not refuse it");
-            continue;
+            if (!compute(*r)) continue;
+            ++result.computed;
+            const std::vector<std::int64_t> first = lines(*r);
+            FUZZ_CHECK(compute(*r), what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year +
+                                        ": a second computation failed");
+            FUZZ_CHECK(lines(*r) == first, what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year +
+                                               ": a second computation changed the lines");
+            FUZZ_CHECK(compute(*copy),
+                       what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": the copy failed");
+            FUZZ_CHECK(lines(*copy) == first, what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year +
+                                                  ": the copy computed other lines");
+            readLines(*r);
+            readLines(r->inc());
+            readLines(r->adj());
+            readLines(r->item());
+            readLines(r->amt());
+            readLines(r->other());
+            readLines(r->cr());
         }
-        if (!compute(*r)) continue;
-        ++result.computed;
-        const std::vector<std::int64_t> first = lines(*r);
-        FUZZ_CHECK(compute(*r), what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": a second computation failed");
-        FUZZ_CHECK(lines(*r) == first, what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": a second computation changed the lines");
-        FUZZ_CHECK(compute(*copy), what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": the copy failed");
-        FUZZ_CHECK(lines(*copy) == first, what + " " + std::string(osgrin::lawEditionText(law)) + " year " + year + ": the copy computed other lines");
-        readLines(*r);
-        readLines(r->inc());
-        readLines(r->adj());
-        readLines(r->item());
-        readLines(r->amt());
-        readLines(r->other());
-        readLines(r->cr());
-    }
     return result;
 }
 

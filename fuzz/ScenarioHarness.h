@@ -34,9 +34,9 @@
 namespace tavrel::fuzz {
 
 enum class ScenarioOutcome {
-    Reports,     // the reports were written
-    NotOpened,   // the open did not happen (no error raised)
-    Error,       // a TaxError stopped the run
+    Reports,    // the reports were written
+    NotOpened,  // the open did not happen (no error raised)
+    Error,      // a TaxError stopped the run
 };
 
 struct ScenarioResult {
@@ -185,13 +185,13 @@ inline ScenarioResult runScenario(std::string_view bytes, const ScenarioOptions&
     if (options.checkResave) {
         const std::string saved = readBytes(path);
         const ScenarioResult second = runOnce(path);
-        FUZZ_CHECK(second.outcome == ScenarioOutcome::Reports,
-                   what + " the saved file failed with " + std::to_string(second.error) + ": \"" +
-                       printable(saved, 400) + "\"");
+        FUZZ_CHECK(second.outcome == ScenarioOutcome::Reports, what + " the saved file failed with " +
+                                                                   std::to_string(second.error) + ": \"" +
+                                                                   printable(saved, 400) + "\"");
         FUZZ_CHECK(second.reports == first.reports, what + " the saved file gives other reports");
         const std::string savedAgain = readBytes(path);
-        FUZZ_CHECK(savedAgain == saved, what + " saved \"" + printable(saved, 2000) + "\" then \"" +
-                                            printable(savedAgain, 2000) + "\"");
+        FUZZ_CHECK(savedAgain == saved,
+                   what + " saved \"" + printable(saved, 2000) + "\" then \"" + printable(savedAgain, 2000) + "\"");
     }
     dir.clear();
     return first;
@@ -208,7 +208,9 @@ inline int runScenarioInput(const std::uint8_t* data, std::size_t size, const Sc
     const ScenarioResult r = runScenario(std::string_view(reinterpret_cast<const char*>(data), size), options);
     static const bool show = std::getenv("TAVREL_FUZZ_OUTCOMES") != nullptr;
     if (show) {
-        const char* kind = r.outcome == ScenarioOutcome::Reports ? "reports" : r.outcome == ScenarioOutcome::Error ? "error" : "notopened";
+        const char* kind = r.outcome == ScenarioOutcome::Reports ? "reports"
+                           : r.outcome == ScenarioOutcome::Error ? "error"
+                                                                 : "notopened";
         std::fprintf(stderr, "outcome: %s %d %s\n", kind, r.error, printable(r.source, 300).c_str());
     }
     return 0;

@@ -16,13 +16,17 @@ struct AmtProperties {
     using P = tavrel::PropertySpec<AMT>;
 
     template <Currency S::*M>
-    static std::string pattern(const AMT& a) { return (a.v_.*M).toPatternText(); }
+    static std::string pattern(const AMT& a) {
+        return (a.v_.*M).toPatternText();
+    }
     template <Currency S::*M>
     static void letMoney(AMT& a, std::string_view t) {
         if (a.editing_) a.letMoney(M, plannerMoney(t));
     }
     template <bool S::*M>
-    static std::string flag(const AMT& a) { return tavrel::flagText(a.v_.*M); }
+    static std::string flag(const AMT& a) {
+        return tavrel::flagText(a.v_.*M);
+    }
     template <bool S::*M>
     static void letFlag(AMT& a, std::string_view t) {
         if (a.editing_) a.letFlag(M, tavrel::toFlag(t));
@@ -69,8 +73,9 @@ struct AmtProperties {
              if (!a.editing_) return;
              const auto law = osgrin::lawEditionFromText(t);
              if (!law)
-                 throw TaxError::standard(tavrel::err::TypeMismatch,
-                                          "\"" + std::string(t) + "\" is not a law edition (\"2008 Tables\" or \"Enacted\")");
+                 throw TaxError::standard(
+                     tavrel::err::TypeMismatch,
+                     "\"" + std::string(t) + "\" is not a law edition (\"2008 Tables\" or \"Enacted\")");
              a.v_.Law = *law;
              a.dirty_ = true;
          },

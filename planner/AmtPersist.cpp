@@ -14,7 +14,7 @@ constexpr std::string_view kSection = "AMT";
 
 // The planner's stored options in the order of its section.
 constexpr std::string_view kSectionOrder[] = {
-    "AccelerateIncome", "IncreaseIncome", "DeferItemizedTax", "DecreaseItemizedTax",
+    "AccelerateIncome",     "IncreaseIncome",         "DeferItemizedTax", "DecreaseItemizedTax",
     "MaxIncomeAccelerated", "MaxItemizedTaxDeferred", "AfterTaxDiscount", "LawEdition",
 };
 
@@ -22,6 +22,7 @@ using osgrin::Persist::Holder;
 using Copied = CopiedProperty;
 // The inputs the input form edits, copied in this order. Other-interest
 // deductions are copied too, so that the deferred columns compare like with like.
+// clang-format off
 constexpr Copied kCopied[] = {
     {Holder::Return, "Spouse1"},          {Holder::Return, "Spouse2"},          {Holder::Return, "ScenarioDesc"},
     {Holder::Return, "FilingStatus"},     {Holder::Return, "Dependents"},       {Holder::Return, "IsSp1Blind"},
@@ -33,9 +34,12 @@ constexpr Copied kCopied[] = {
     {Holder::Deductions, "HomeMortIntAmt"}, {Holder::Deductions, "CasualtyDed"}, {Holder::Deductions, "CharDed"},
     {Holder::Deductions, "MiscDedPmts"},  {Holder::Deductions, "SITPd"},      {Holder::Deductions, "OtherIntDed"},
 };
+// clang-format on
 
 // The table row of a stored property (file key and default).
-const tavrel::PropertySpec<AMT>& storedRow(std::string_view name) { return *tavrel::findProperty(amtProperties(), name); }
+const tavrel::PropertySpec<AMT>& storedRow(std::string_view name) {
+    return *tavrel::findProperty(amtProperties(), name);
+}
 
 void copyReturn(const iTop& from, iTop& to) {
     for (const Copied& c : kCopied)
@@ -51,7 +55,8 @@ void AMT::Save(std::string_view msFname) {
     templateTrap("Template.Save", [&] {
         auto profile = tavrel::platform::createKeyedProfile();
         profile->setFile(msFname);
-        for (std::string_view name : kSectionOrder) profile->writeValue(kSection, storedRow(name).fileKey, getProperty(name));
+        for (std::string_view name : kSectionOrder)
+            profile->writeValue(kSection, storedRow(name).fileKey, getProperty(name));
         profile->release();
     });
 }

@@ -28,7 +28,8 @@ inline tavrel::TaxError plannerNotANumber() { return plannerError(tavrel::err::N
 inline tavrel::Currency plannerMoney(std::string_view text) {
     const auto p = tavrel::Currency::parse(text);
     if (p.status == tavrel::Currency::ParseStatus::NotANumber) throw plannerNotANumber();
-    if (p.status == tavrel::Currency::ParseStatus::Overflow || !tavrel::Currency::fromScaled(p.scaled).hasStorableText())
+    if (p.status == tavrel::Currency::ParseStatus::Overflow ||
+        !tavrel::Currency::fromScaled(p.scaled).hasStorableText())
         throw tavrel::TaxError::standard(tavrel::err::Overflow, std::string(kProjectName));
     return tavrel::Currency::fromScaled(p.scaled);
 }

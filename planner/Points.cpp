@@ -21,7 +21,8 @@ std::shared_ptr<Point> Points::Add(Currency cAccelInc, Currency cCombinedTax, st
 
 std::size_t Points::positionOf(const IndexKey& vntIndexKey) const {
     if (const long* i = std::get_if<long>(&vntIndexKey)) {
-        if (*i < 1 || *i > Count()) throw TaxError::standard(tavrel::err::SubscriptOutOfRange, std::string(kProjectName));
+        if (*i < 1 || *i > Count())
+            throw TaxError::standard(tavrel::err::SubscriptOutOfRange, std::string(kProjectName));
         return static_cast<std::size_t>(*i - 1);
     }
     const auto it = byKey_.find(std::get<std::string>(vntIndexKey));

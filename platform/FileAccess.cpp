@@ -82,9 +82,7 @@ mode_t currentUmask() {
     return 022;
 }
 
-SaveResult saveFailure(int error, const char* step) {
-    return {error, std::string(step) + ": " + systemReason(error)};
-}
+SaveResult saveFailure(int error, const char* step) { return {error, std::string(step) + ": " + systemReason(error)}; }
 
 bool writeAll(int fd, std::string_view content) {
     const char* p = content.data();

@@ -24,7 +24,7 @@ struct FileText {
         TooLarge,  // larger than the limit; reason gives the size
     };
     Status status = Status::Missing;
-    int error = 0;       // the system error code when Failed (0 when not from a system call)
+    int error = 0;  // the system error code when Failed (0 when not from a system call)
     std::string text;
     std::string reason;  // for error sources: "Permission denied", "is a directory", ...
 };

@@ -41,8 +41,8 @@ void IniProfile::setFile(std::string_view fullPath) {
 
 void IniProfile::checkNames(const char* operation, std::string_view section, std::string_view key) const {
     if (auto problem = IniText::sectionNameProblem(section))
-        throw TaxError::standard(err::InvalidCall,
-                                 source(operation, "invalid section name " + quotedForMessage(section) + ": " + *problem));
+        throw TaxError::standard(
+            err::InvalidCall, source(operation, "invalid section name " + quotedForMessage(section) + ": " + *problem));
     if (auto problem = IniText::keyNameProblem(key))
         throw TaxError::standard(err::InvalidCall,
                                  source(operation, "invalid key name " + quotedForMessage(key) + ": " + *problem));
@@ -67,8 +67,10 @@ std::string IniProfile::readValue(std::string_view section, std::string_view key
 void IniProfile::writeValue(std::string_view section, std::string_view key, std::string_view value) {
     checkNames("WriteValue", section, key);
     document("WriteValue").set(section, key, value);
-    if (transaction_) transaction_->markWritten();
-    else pending_ = true;
+    if (transaction_)
+        transaction_->markWritten();
+    else
+        pending_ = true;
 }
 
 void IniProfile::release() {

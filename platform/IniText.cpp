@@ -148,8 +148,8 @@ std::optional<std::string> IniText::value(std::string_view section, std::string_
 
 void IniText::set(std::string_view section, std::string_view key, std::string_view value) {
     if (auto problem = sectionNameProblem(section))
-        throw TaxError::standard(err::InvalidCall, "IniText.Set: invalid section name " + quotedForMessage(section) +
-                                                       ": " + *problem);
+        throw TaxError::standard(err::InvalidCall,
+                                 "IniText.Set: invalid section name " + quotedForMessage(section) + ": " + *problem);
     if (auto problem = keyNameProblem(key))
         throw TaxError::standard(err::InvalidCall,
                                  "IniText.Set: invalid key name " + quotedForMessage(key) + ": " + *problem);
@@ -167,8 +167,7 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
         }
         std::size_t at = s.lines.size();
         while (at > 0 && isBlankLine(s.lines[at - 1].text)) --at;
-        s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                       classify(std::string(key) + "=" + stored));
+        s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), classify(std::string(key) + "=" + stored));
         return;
     }
 

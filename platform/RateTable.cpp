@@ -104,8 +104,8 @@ private:
         finishSchedule();
         for (const Started& s : started_)
             if (ascii::equalsNoCase(s.name, name))
-                fail("schedule " + quotedForMessage(name) + " appears twice (first on line " +
-                     std::to_string(s.line) + ")");
+                fail("schedule " + quotedForMessage(name) + " appears twice (first on line " + std::to_string(s.line) +
+                     ")");
         started_.push_back({std::string(name), line_});
         inSchedule_ = true;
         rows_.clear();
@@ -117,7 +117,8 @@ private:
         const bool plain = t.find_first_not_of("0123456789,.") == std::string_view::npos;
         if (!plain || !isNumeric(t))
             fail(quotedForMessage(t) + " is not " + what + " (expected digits, thousands separators and a point)");
-        if (const auto dot = t.find('.'); dot != std::string_view::npos && t.size() - dot - 1 > std::size_t(maxDecimals))
+        if (const auto dot = t.find('.');
+            dot != std::string_view::npos && t.size() - dot - 1 > std::size_t(maxDecimals))
             fail(quotedForMessage(t) + " has more than " + std::to_string(maxDecimals) + " decimals");
         const NumberParse p = parseNumberScaled(t, scale);
         if (p.status != NumberParse::Status::Ok) fail(quotedForMessage(t) + " is too large");
@@ -160,10 +161,12 @@ private:
                 fail("a bracket follows the open-ended one on line " + std::to_string(prev.line));
             if (b.lower != prev.bracket.upper)
                 fail("the brackets are not contiguous: this one starts at " + amountText(b.lower) +
-                     " but the one on line " + std::to_string(prev.line) + " ends at " + amountText(prev.bracket.upper));
+                     " but the one on line " + std::to_string(prev.line) + " ends at " +
+                     amountText(prev.bracket.upper));
         }
         if (!open && b.upper <= b.lower)
-            fail("the bracket ends at " + amountText(b.upper) + ", which is not above its start " + amountText(b.lower));
+            fail("the bracket ends at " + amountText(b.upper) + ", which is not above its start " +
+                 amountText(b.lower));
         rows_.push_back(r);
     }
 
@@ -173,8 +176,8 @@ private:
         const Started& s = started_.back();
         if (rows_.empty()) fail(s.line, "schedule " + quotedForMessage(s.name) + " has no brackets");
         if (rows_.back().bracket.upper != TaxSchedule::kOpenEnded)
-            fail(rows_.back().line, "the last bracket of schedule " + quotedForMessage(s.name) +
-                                        " must be open-ended (\"and up\")");
+            fail(rows_.back().line,
+                 "the last bracket of schedule " + quotedForMessage(s.name) + " must be open-ended (\"and up\")");
         std::vector<TaxSchedule::Bracket> brackets;
         brackets.reserve(rows_.size());
         for (const Row& r : rows_) brackets.push_back(r.bracket);
@@ -182,8 +185,8 @@ private:
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             const std::int64_t computed = schedule.taxAtLowerInCents(i);
             if (computed != rows_[i].statedCents)
-                fail(rows_[i].line, "the tax at " + amountText(rows_[i].bracket.lower) + " is " +
-                                        centsText(computed) + " by the rates above it, but the file states " +
+                fail(rows_[i].line, "the tax at " + amountText(rows_[i].bracket.lower) + " is " + centsText(computed) +
+                                        " by the rates above it, but the file states " +
                                         centsText(rows_[i].statedCents));
         }
         schedules_.push_back(std::move(schedule));
@@ -225,7 +228,8 @@ RateTable readRateFile(std::string_view path) {
     switch (f.status) {
     case FileText::Status::Ok: break;
     case FileText::Status::Missing:
-        throw TaxError::standard(err::FileNotFound, "RateSchedule.Load: rate file " + quotedForMessage(p) + " not found");
+        throw TaxError::standard(err::FileNotFound,
+                                 "RateSchedule.Load: rate file " + quotedForMessage(p) + " not found");
     case FileText::Status::TooLarge:
         throw TaxError::standard(err::OutOfMemory,
                                  "RateSchedule.Load: cannot read rate file " + quotedForMessage(p) + ": " + f.reason);

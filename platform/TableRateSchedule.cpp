@@ -40,8 +40,10 @@ thread_local std::array<Found, kSlots> slots;
 // The last eight characters of a name (all of a shorter one), as a number.
 std::uint64_t tail(std::string_view name) {
     std::uint64_t v = 0;
-    if (name.size() >= 8) std::memcpy(&v, name.data() + name.size() - 8, 8);
-    else std::memcpy(&v, name.data(), name.size());
+    if (name.size() >= 8)
+        std::memcpy(&v, name.data() + name.size() - 8, 8);
+    else
+        std::memcpy(&v, name.data(), name.size());
     return v;
 }
 

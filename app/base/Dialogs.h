@@ -15,7 +15,7 @@ enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct FileDialogOptions {
-    std::string title;          // "Open" or "Save As"
+    std::string title;  // "Open" or "Save As"
     std::string initialFolder;
     std::string fileName;
     std::string defaultSuffix = "AMT";

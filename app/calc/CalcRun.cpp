@@ -32,8 +32,7 @@ int RunCalc(const CalcRequest& request, std::ostream& standardOutput, std::ostre
     std::string_view rows = input.text();
     if (rows.starts_with(kByteOrderMark)) rows.remove_prefix(kByteOrderMark.size());
     std::string_view headerLine;
-    while (takeLine(rows, headerLine) && isBlankLine(headerLine)) {
-    }
+    while (takeLine(rows, headerLine) && isBlankLine(headerLine)) {}
     if (isBlankLine(headerLine)) {
         standardError << "tavrel: " << inputName << " has no header line (it needs taxsimid, year and mstat)\n";
         return 1;

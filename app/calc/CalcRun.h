@@ -14,7 +14,7 @@ struct CalcRequest {
     std::string inputFile;   // the CSV of returns
     std::string outputFile;  // the CSV of results; empty: standard output
     osgrin::LawEdition law = osgrin::LawEdition::Enacted;
-    unsigned threads = 0;    // 0: one per core
+    unsigned threads = 0;  // 0: one per core
 };
 
 // Runs the calculator. Exit status: 0 when every row was computed; 1 when any

@@ -15,6 +15,7 @@ struct KnownColumn {
 
 // Losses may be negative (TAXSIM takes them there too); wages, dividends,
 // pensions and deductions may not.
+// clang-format off
 constexpr KnownColumn kKnown[] = {
     {"taxsimid", Column::TaxsimId, ValueRule::Text},   {"year", Column::Year, ValueRule::Whole},
     {"mstat", Column::Mstat, ValueRule::Whole},         {"page", Column::Page, ValueRule::NotNegative},
@@ -34,6 +35,7 @@ constexpr KnownColumn kKnown[] = {
     {"mortgage", Column::Mortgage, ValueRule::NotNegative},
     {"state", Column::Ignored, ValueRule::Text},        {"idtl", Column::Ignored, ValueRule::Text},
 };
+// clang-format on
 
 std::string_view knownName(Column column) {
     for (const KnownColumn& k : kKnown)
@@ -54,8 +56,8 @@ HeaderRead readHeader(std::string_view line) {
     ColumnLayout& layout = read.layout;
     for (std::size_t begin = 0;;) {
         const std::size_t comma = line.find(',', begin);
-        const std::string_view name =
-            platform::ascii::trimBlanks(line.substr(begin, comma == std::string_view::npos ? line.npos : comma - begin));
+        const std::string_view name = platform::ascii::trimBlanks(
+            line.substr(begin, comma == std::string_view::npos ? line.npos : comma - begin));
         layout.columns.push_back(classify(name));
         if (comma == std::string_view::npos) break;
         begin = comma + 1;

@@ -10,6 +10,7 @@
 
 namespace tavrel::calc {
 
+// clang-format off
 enum class Column : std::uint8_t {
     TaxsimId, Year, Mstat, Page, Sage, Depx, Dep13, Dep17, Dep18, Age1, Age2, Age3,
     Pwages, Swages, Psemp, Ssemp, Dividends, Intrec, Pensions, Otherprop, Nonprop, Stcg, Ltcg,
@@ -17,6 +18,7 @@ enum class Column : std::uint8_t {
     Ignored,      // state, idtl: accepted, not used (no state tax is computed)
     Unsupported,  // anything else: income or facts the return cannot take, so it must be 0
 };
+// clang-format on
 // The columns that hold a number for the return: the ones before Ignored.
 inline constexpr std::size_t kNumberColumns = static_cast<std::size_t>(Column::Ignored);
 

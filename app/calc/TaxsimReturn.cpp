@@ -52,7 +52,8 @@ std::optional<RowError> countChildren(const TaxsimRow& row, const ColumnLayout& 
         return std::nullopt;
     }
     if (given > dependents)
-        return invalid("age1 to age3 give " + std::to_string(given) + " ages but depx is " + std::to_string(dependents));
+        return invalid("age1 to age3 give " + std::to_string(given) + " ages but depx is " +
+                       std::to_string(dependents));
     children = static_cast<std::int16_t>(under17);
     return std::nullopt;
 }
@@ -71,15 +72,23 @@ std::optional<RowError> readHousehold(const TaxsimRow& row, const ColumnLayout& 
     std::int64_t filers = 1;
     switch (mstat) {
     case 1: h.filingStatus = dependents > 0 ? fl_head_household : fl_single; break;
-    case 2: h.filingStatus = fl_joint; filers = 2; break;
+    case 2:
+        h.filingStatus = fl_joint;
+        filers = 2;
+        break;
     case 6: h.filingStatus = fl_mar_sep; break;
-    case 8: h.filingStatus = fl_single; h.dependentFiler = true; filers = 0; break;
+    case 8:
+        h.filingStatus = fl_single;
+        h.dependentFiler = true;
+        filers = 0;
+        break;
     default: return invalid("mstat " + text(row[Column::Mstat]) + " is not 1, 2, 6 or 8");
     }
     // Someone another taxpayer claims can claim no one: the law gives a
     // dependent filer no exemptions and no child credit.
     if (mstat == 8 && dependents > 0)
-        return invalid("depx " + std::to_string(dependents) + " on a dependent's return (mstat 8), which claims no one");
+        return invalid("depx " + std::to_string(dependents) +
+                       " on a dependent's return (mstat 8), which claims no one");
     if (mstat == 1 || mstat == 8) {
         if (!row[Column::Sage].isZero())
             return invalid("sage " + text(row[Column::Sage]) + " on a return without a spouse (mstat " +

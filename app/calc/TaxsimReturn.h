@@ -23,10 +23,12 @@ namespace tavrel::calc {
 
 // The figures of a computed return, in the order of the output's columns.
 struct Figures {
+    // clang-format off
     enum Index : std::size_t {
         Agi, StandardDeduction, Exemptions, ItemizedDeductions, TaxableIncome, AmtIncome, Amt, RegularTax,
         TentativeMinimumTax, ChildCredit, TotalTax, kCount
     };
+    // clang-format on
     std::array<Currency, kCount> values{};
 };
 

@@ -35,7 +35,8 @@ bool readValue(const HeaderColumn& c, const ScannedValue& scanned, TaxsimRow& ro
     case ValueRule::Text: return true;
     case ValueRule::Zero:
         if (value.isZero()) return true;
-        error = {err::NotSupported, "column \"" + c.name + "\" is not supported; it must be 0, not " + std::string(text)};
+        error = {err::NotSupported,
+                 "column \"" + c.name + "\" is not supported; it must be 0, not " + std::string(text)};
         return false;
     case ValueRule::Whole:
         if (!value.isWholeDollars()) {

@@ -26,13 +26,20 @@ Parsed classify(std::string_view arg) {
     auto is = [&](std::string_view slash, std::string_view dashes) {
         return (!p.hasInline && sameNameNoCase(name, slash)) || sameNameNoCase(name, dashes);
     };
-    if (is("/input", "--input")) p.kind = Switch::Input;
-    else if (is("/output", "--output")) p.kind = Switch::Output;
-    else if (is("/silent", "--silent")) p.kind = Switch::Silent;
-    else if (is("/help", "--help") || is("/?", "-h")) p.kind = Switch::Help;
-    else if (is("/version", "--version")) p.kind = Switch::Version;
-    else if (is("/calc", "--calc")) p.kind = Switch::Calc;
-    else if (is("/law", "--law")) p.kind = Switch::Law;
+    if (is("/input", "--input"))
+        p.kind = Switch::Input;
+    else if (is("/output", "--output"))
+        p.kind = Switch::Output;
+    else if (is("/silent", "--silent"))
+        p.kind = Switch::Silent;
+    else if (is("/help", "--help") || is("/?", "-h"))
+        p.kind = Switch::Help;
+    else if (is("/version", "--version"))
+        p.kind = Switch::Version;
+    else if (is("/calc", "--calc"))
+        p.kind = Switch::Calc;
+    else if (is("/law", "--law"))
+        p.kind = Switch::Law;
     if (p.kind == Switch::None) p.hasInline = false;
     return p;
 }
@@ -102,8 +109,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (c.calc) {
         if (c.calcFile.empty()) c.problems.push_back("/calc needs a CSV file of returns");
         if (!c.outputValue.empty()) {
-            if (endsWithNoCase(c.outputValue, ".csv")) c.calcOutputFile = c.outputValue;
-            else c.problems.push_back("the /output name \"" + c.outputValue + "\" of /calc does not end in .csv");
+            if (endsWithNoCase(c.outputValue, ".csv"))
+                c.calcOutputFile = c.outputValue;
+            else
+                c.problems.push_back("the /output name \"" + c.outputValue + "\" of /calc does not end in .csv");
         }
         if (c.silent || !c.inputValue.empty()) c.problems.push_back("/calc cannot be combined with /silent or /input");
     }

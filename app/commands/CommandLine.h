@@ -20,8 +20,8 @@ struct CommandLine {
     bool silent = false;
     bool help = false;
     bool version = false;
-    std::string inputFile;   // empty unless the value ends in ".amt" (any case)
-    std::string outputFile;  // empty unless the value ends in ".txt" (any case)
+    std::string inputFile;                // empty unless the value ends in ".amt" (any case)
+    std::string outputFile;               // empty unless the value ends in ".txt" (any case)
     std::string inputValue, outputValue;  // the values as given, for messages
     // The return calculator: the input file of /calc (any name) and, with /calc,
     // the output file when the /output value ends in ".csv" (any case).
@@ -31,7 +31,7 @@ struct CommandLine {
     // "/law tables" or "/law enacted"; empty without the switch (a value that is
     // neither is a problem).
     std::optional<osgrin::LawEdition> law;
-    std::vector<std::string> problems;   // arguments that mean nothing here
+    std::vector<std::string> problems;  // arguments that mean nothing here
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);

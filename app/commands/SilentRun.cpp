@@ -14,8 +14,10 @@ int RunSilent(Shell& shell, std::ostream& standardOutput) {
         if (OpenFile(shell, s.CurrentFile) != OpenResult::Opened) return 1;
         reports::TextOutputs outputs;
         reports::RouteOutput(shell, Destination::File, outputs);
-        if (s.OutputFile.empty()) standardOutput << outputs.text() << std::flush;
-        else reports::appendToFile(s.OutputFile, outputs.text());
+        if (s.OutputFile.empty())
+            standardOutput << outputs.text() << std::flush;
+        else
+            reports::appendToFile(s.OutputFile, outputs.text());
         return 0;
     } catch (const TaxError& e) {
         shell.errors.ReportFatalEx(e.number(), e.description(), e.source(), true, s.ErrorLogFile, kFileDescription);

@@ -106,8 +106,7 @@ constexpr Field kFields[] = {
     // Page "Initial Inputs"
     {"txtSpouse1", -1, BothYears, Top, "Spouse1", Name, Initial, "lblSpouse1", "Spouse #1", kHelpSpouse1},
     {"txtSpouse2", -1, BothYears, Top, "Spouse2", Name, Initial, "lblSpouse2", "Spouse #2", kHelpSpouse2},
-    {"txtLine2", -1, BothYears, Top, "ScenarioDesc", FreeText, Initial, "Label2", "Optional Second Line:",
-     kHelpLine2},
+    {"txtLine2", -1, BothYears, Top, "ScenarioDesc", FreeText, Initial, "Label2", "Optional Second Line:", kHelpLine2},
     {"lstFileStat", -1, BothYears, Top, "FilingStatus", Choice, Initial, "", "", kHelpFileStat},
     {"txtDep", 0, Current, Top, "Dependents", Count, Initial, "lblDependents", "Exemptions", ""},
     {"txtDep", 1, Next, Top, "Dependents", Count, Initial, "lblDependents", "Exemptions", ""},
@@ -119,12 +118,10 @@ constexpr Field kFields[] = {
     {"chkBlind", 1, Current, Top, "IsSp2Blind", Flag, Initial, "lblBlind", "Blind", kHelpBlind},
     {"chkBlind", 2, Next, Top, "IsSp1Blind", Flag, Initial, "lblBlind", "Blind", kHelpBlind},
     {"chkBlind", 3, Next, Top, "IsSp2Blind", Flag, Initial, "lblBlind", "Blind", kHelpBlind},
-    {"txtMaxInc", -1, Planner, Top, "MaxItemizedTaxDeferred", Option, Initial, "lblMaxIncomeAccel",
-     kMaxIncCaption, kHelpMaxInc},
-    {"txtDisRate", -1, Planner, Top, "AfterTaxDiscount", Option, Initial, "lblRate", kRateCaption,
-     kHelpDisRate},
-    {"btnFilename", -1, Planner, Top, "", Action, Initial, kFilenameLabel, "Change or set filename",
-     kHelpFilename},
+    {"txtMaxInc", -1, Planner, Top, "MaxItemizedTaxDeferred", Option, Initial, "lblMaxIncomeAccel", kMaxIncCaption,
+     kHelpMaxInc},
+    {"txtDisRate", -1, Planner, Top, "AfterTaxDiscount", Option, Initial, "lblRate", kRateCaption, kHelpDisRate},
+    {"btnFilename", -1, Planner, Top, "", Action, Initial, kFilenameLabel, "Change or set filename", kHelpFilename},
 
     // Page "Income": index 0 spouse 1 current year, 1 spouse 2 current year,
     // 2 spouse 1 next year, 3 spouse 2 next year.

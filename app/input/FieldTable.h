@@ -59,12 +59,12 @@ std::span<const Field> fieldTable();
 std::span<const Caption> captionTable();
 
 // The tab pages, in order, with their mnemonics.
-inline constexpr std::array<std::string_view, 4> kPageTitles = {
-    "&Initial Inputs", "I&ncome", "&Adjustments to Income", "I&temized Deductions"};
+inline constexpr std::array<std::string_view, 4> kPageTitles = {"&Initial Inputs", "I&ncome", "&Adjustments to Income",
+                                                                "I&temized Deductions"};
 
 // The filing-status list: list index 0 to 4 stands for status 1 to 5.
-inline constexpr std::array<std::string_view, 5> kFilingStatusTexts = {
-    "Single", "Joint", "Married Filing Seperate", "Head of Household", "Widow"};
+inline constexpr std::array<std::string_view, 5> kFilingStatusTexts = {"Single", "Joint", "Married Filing Seperate",
+                                                                       "Head of Household", "Widow"};
 
 // The label that shows the current file beside the file-name button.
 inline constexpr std::string_view kFilenameLabel = "lblFilename";

@@ -12,7 +12,7 @@
 namespace mirvane {
 class AMT;
 class Points;
-}
+}  // namespace mirvane
 
 namespace tavrel::reports {
 

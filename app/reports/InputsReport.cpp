@@ -28,7 +28,9 @@ std::string filingStatusText(std::int32_t status) {
 
 std::string yesNo(bool flag) { return flag ? "Yes" : "No"; }
 std::string yesNoField(bool flag) { return rightAligned(yesNo(flag)); }
-std::string money(const tavrel::PropertyBag& o, std::string_view property) { return rightAligned(o.getProperty(property)); }
+std::string money(const tavrel::PropertyBag& o, std::string_view property) {
+    return rightAligned(o.getProperty(property));
+}
 std::string years(int indent, int gap) { return b(indent) + kCurrentYear + b(gap) + kNextYear + E; }
 std::string rule(int indent, int width) { return b(indent) + std::string(static_cast<std::size_t>(width), '-') + E; }
 

@@ -17,10 +17,10 @@ void routeReport(const Report& report, ReportDestination& destination) {
 
 void appendToFile(const std::string& path, const std::string& text) {
     auto fail = [&](int error) {
-        const int number = error == ENOENT ? err::PathNotFound
+        const int number = error == ENOENT                       ? err::PathNotFound
                            : (error == EACCES || error == EPERM) ? err::PermissionDenied
-                           : error == ENOSPC ? err::DiskFull
-                                             : err::PathFileAccess;
+                           : error == ENOSPC                     ? err::DiskFull
+                                                                 : err::PathFileAccess;
         throw TaxError::standard(number, "ReportFile.Append: cannot write \"" + path + "\": " + std::strerror(error));
     };
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);

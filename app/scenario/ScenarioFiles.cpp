@@ -25,7 +25,8 @@ FileDialogOptions fileDialog(const AppState& s, std::string title) {
 // stops the command (Cancel, or Yes and a Save As that did not save).
 bool mayDiscardUnsaved(Shell& shell) {
     if (shell.state.IsSilent || shell.state.IsSaved) return true;
-    const Answer a = shell.dialogs.message("Unsaved Data Exists!", kUnsavedText, Icon::Exclamation, Buttons::YesNoCancel);
+    const Answer a =
+        shell.dialogs.message("Unsaved Data Exists!", kUnsavedText, Icon::Exclamation, Buttons::YesNoCancel);
     if (a == Answer::Cancel) return false;
     if (a == Answer::Yes) return SaveAs(shell);
     return true;

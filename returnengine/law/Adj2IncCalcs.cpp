@@ -21,10 +21,9 @@ Currency Adj2IncCalc(iTop& r) {
         adj.set(Adj2Inc::SEMedInsDed, health);
         OtherTaxesCalc::CalcOtherTaxes(r);  // for the self-employment taxes
         const iOtherTaxes& other = r.other();
-        const Currency seTaxDed =
-            (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2))
-                .times(law::kSelfEmploymentTaxDeductibleShare)
-                .roundDollarsEven();
+        const Currency seTaxDed = (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2))
+                                      .times(law::kSelfEmploymentTaxDeductibleShare)
+                                      .roundDollarsEven();
         adj.set(Adj2Inc::SETaxDed, seTaxDed);
         const Currency total = ira1 + ira2 + health + seTaxDed + adj.whole(Adj2Inc::OtherAdj2Inc);
         r.set(iTop::Adj2Inc, total);

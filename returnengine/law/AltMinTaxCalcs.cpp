@@ -103,8 +103,10 @@ Currency CalcAMT(iTop& r) {
         amt.set(iAMT::TAMTAtOrdRates, ordinaryTax);
         Currency capGainPart;
         const int capGainYear = law::routedYear(r, law::Family::CalcAMTCapGainTax);
-        if (capGainYear != law::kNoFunction) capGainPart = law::entry::CalcAMTCapGainTax(r, capGainYear, rec);
-        else if (r.TaxYear() >= law::lawOf(r).firstYear()) capGainPart = kNoCapGainComputation;
+        if (capGainYear != law::kNoFunction)
+            capGainPart = law::entry::CalcAMTCapGainTax(r, capGainYear, rec);
+        else if (r.TaxYear() >= law::lawOf(r).firstYear())
+            capGainPart = kNoCapGainComputation;
         amt.set(iAMT::TAMTAtCGRates, capGainPart);
         // The law's form never taxes the gains more than the AMT rates on everything would.
         if (law.amtForm == law::AmtForm::Enacted) return tavrel::minMax(capGainPart + ordinaryTax, onAll, false);
@@ -113,9 +115,8 @@ Currency CalcAMT(iTop& r) {
 }
 
 Currency DeductionsIfItemizing(iTop& r) {
-    return lawTrap("AltMinTaxCalcs.DeductionsIfItemizing", [&] {
-        return allowed(r, law::yearRules(r), r.whole(iTop::AGI), true).total();
-    });
+    return lawTrap("AltMinTaxCalcs.DeductionsIfItemizing",
+                   [&] { return allowed(r, law::yearRules(r), r.whole(iTop::AGI), true).total(); });
 }
 
 Currency GetAmtTax(iTop& r, Currency amount) {

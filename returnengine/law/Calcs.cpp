@@ -9,28 +9,30 @@ using osgrin::LawEdition;
 using osgrin::iTop;
 using tavrel::Currency;
 
-#define OSGRIN_DEFINE_COMMON_YEAR(Y)                                                                                \
-    namespace osgrin::Calcs##Y {                                                                                    \
-    Currency StdDed##Y(iTop& r) { return law::entry::StdDed(r, Y); }                                                \
-    Currency CalcExemptionDedGross##Y(iTop& r) { return law::entry::CalcExemptionDedGross(r, Y); }                  \
-    Currency CalcExemptionDedPhaseOut##Y(iTop& r) { return law::entry::CalcExemptionDedPhaseOut(r, Y); }            \
-    Currency ItemDedPhaseOut##Y(iTop& r) { return law::entry::ItemDedPhaseOut(r, Y); }                              \
-    Currency LimitIRADed4Spouse##Y(iTop& r, bool spouse2) { return law::entry::LimitIRADed4Spouse(r, Y, spouse2); } \
-    Currency GetSchedDTax##Y(iTop& r) { return law::entry::GetSchedDTax(r, Y); }                                    \
-    Currency CalcSETax##Y(iTop& r, int spouse) { return law::entry::CalcSETax(r, Y, spouse); }                      \
+#define OSGRIN_DEFINE_COMMON_YEAR(Y)                                                                         \
+    namespace osgrin::Calcs##Y {                                                                             \
+        Currency StdDed##Y(iTop& r) { return law::entry::StdDed(r, Y); }                                     \
+        Currency CalcExemptionDedGross##Y(iTop& r) { return law::entry::CalcExemptionDedGross(r, Y); }       \
+        Currency CalcExemptionDedPhaseOut##Y(iTop& r) { return law::entry::CalcExemptionDedPhaseOut(r, Y); } \
+        Currency ItemDedPhaseOut##Y(iTop& r) { return law::entry::ItemDedPhaseOut(r, Y); }                   \
+        Currency LimitIRADed4Spouse##Y(iTop& r, bool spouse2) {                                              \
+            return law::entry::LimitIRADed4Spouse(r, Y, spouse2);                                            \
+        }                                                                                                    \
+        Currency GetSchedDTax##Y(iTop& r) { return law::entry::GetSchedDTax(r, Y); }                         \
+        Currency CalcSETax##Y(iTop& r, int spouse) { return law::entry::CalcSETax(r, Y, spouse); }           \
     }
 
-#define OSGRIN_DEFINE_AMT_EXEMPTION(Y)                                                      \
-    Currency osgrin::Calcs##Y::CalcAMTExemption##Y(iTop& r, AmtWorkRecord& record) {        \
-        return law::entry::CalcAMTExemption(r, Y, record);                                  \
+#define OSGRIN_DEFINE_AMT_EXEMPTION(Y)                                               \
+    Currency osgrin::Calcs##Y::CalcAMTExemption##Y(iTop& r, AmtWorkRecord& record) { \
+        return law::entry::CalcAMTExemption(r, Y, record);                           \
     }
-#define OSGRIN_DEFINE_AMT_CAPGAIN(Y)                                                        \
-    Currency osgrin::Calcs##Y::CalcAMTCapGainTax##Y(iTop& r, AmtWorkRecord& record) {       \
-        return law::entry::CalcAMTCapGainTax(r, Y, record);                                 \
+#define OSGRIN_DEFINE_AMT_CAPGAIN(Y)                                                  \
+    Currency osgrin::Calcs##Y::CalcAMTCapGainTax##Y(iTop& r, AmtWorkRecord& record) { \
+        return law::entry::CalcAMTCapGainTax(r, Y, record);                           \
     }
-#define OSGRIN_DEFINE_FICA(Y)                                                               \
-    Currency osgrin::Calcs##Y::CalcFica##Y(std::string_view wages) {                        \
-        return law::entry::CalcFica(LawEdition::Tables2008, wages, Y);                      \
+#define OSGRIN_DEFINE_FICA(Y)                                          \
+    Currency osgrin::Calcs##Y::CalcFica##Y(std::string_view wages) {   \
+        return law::entry::CalcFica(LawEdition::Tables2008, wages, Y); \
     }
 #define OSGRIN_DEFINE_CHILD_CREDIT(Y, NAME) \
     Currency osgrin::Calcs##Y::NAME(iTop& r) { return law::entry::CalcChildCr(r, Y); }

@@ -20,13 +20,13 @@ class iTop;
 
 #define OSGRIN_DECLARE_COMMON_YEAR(Y)                          \
     namespace osgrin::Calcs##Y {                               \
-    Currency StdDed##Y(iTop& r);                               \
-    Currency CalcExemptionDedGross##Y(iTop& r);                \
-    Currency CalcExemptionDedPhaseOut##Y(iTop& r);             \
-    Currency ItemDedPhaseOut##Y(iTop& r);                      \
-    Currency LimitIRADed4Spouse##Y(iTop& r, bool spouse2);     \
-    Currency GetSchedDTax##Y(iTop& r);                         \
-    Currency CalcSETax##Y(iTop& r, int spouse);                \
+        Currency StdDed##Y(iTop& r);                           \
+        Currency CalcExemptionDedGross##Y(iTop& r);            \
+        Currency CalcExemptionDedPhaseOut##Y(iTop& r);         \
+        Currency ItemDedPhaseOut##Y(iTop& r);                  \
+        Currency LimitIRADed4Spouse##Y(iTop& r, bool spouse2); \
+        Currency GetSchedDTax##Y(iTop& r);                     \
+        Currency CalcSETax##Y(iTop& r, int spouse);            \
     }
 
 OSGRIN_DECLARE_COMMON_YEAR(2001)

@@ -263,8 +263,8 @@ constexpr Route kEachYear{2001, 2009, Earlier::Refused};
 constexpr Edition kEnactedEdition{
     .id = LawEdition::Enacted,
     .rows = kRows,
-    .routes = {{kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear,
-                kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear}},
+    .routes = {{kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear, kEachYear,
+                kEachYear, kEachYear, kEachYear, kEachYear, kEachYear}},
     .laterYearsUseLastLaw = false,
     .entryNames = {},
 };

@@ -30,7 +30,8 @@ Currency StdDed(iTop& r, int y) {
     return run(lawOf(r), Family::StdDed, y, [&](const YearLaw& l) { return rules::stdDed(r, l); });
 }
 Currency CalcExemptionDedGross(iTop& r, int y) {
-    return run(lawOf(r), Family::CalcExemptionDedGross, y, [&](const YearLaw& l) { return rules::exemptionDedGross(r, l); });
+    return run(lawOf(r), Family::CalcExemptionDedGross, y,
+               [&](const YearLaw& l) { return rules::exemptionDedGross(r, l); });
 }
 Currency CalcExemptionDedPhaseOut(iTop& r, int y) {
     return run(lawOf(r), Family::CalcExemptionDedPhaseOut, y,

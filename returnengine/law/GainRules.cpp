@@ -13,7 +13,9 @@ using CommonTaxCalcs::amountLeft;
 Currency minOf(Currency a, Currency b) { return tavrel::minMax(a, b, false); }
 Currency maxOf(Currency a, Currency b) { return tavrel::minMax(a, b, true); }
 
-Currency bracketTop(const iTop& r, const YearLaw& law) { return byStatus(law.cgBracketTop, statusOf(r.FilingStatus())); }
+Currency bracketTop(const iTop& r, const YearLaw& law) {
+    return byStatus(law.cgBracketTop, statusOf(r.FilingStatus()));
+}
 
 // The low rate up to the 15% bracket top, the high rate above it, with the
 // rate file of the tax year (a 2009 return under 2008 law reads the 2009 file).

@@ -21,8 +21,10 @@ public:
         // would; outside one they would be ignored and the recomputation would
         // never end, so the values are stored directly.
         for (std::size_t i = 0; i < 2; ++i) {
-            if (editing_) adj_.let(kLines[i], "0");
-            else adj_.store(kLines[i], Currency());
+            if (editing_)
+                adj_.let(kLines[i], "0");
+            else
+                adj_.store(kLines[i], Currency());
         }
     }
     ContributionsWithheld(const ContributionsWithheld&) = delete;

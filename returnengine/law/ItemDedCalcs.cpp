@@ -84,8 +84,7 @@ Currency ItemDedPhaseOut(iTop& r) {
 
 Currency CalcStdDedSub(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcStdDedSub", [&] {
-        const Currency standard =
-            byYear(r, law::Family::StdDed, [&](int y) { return law::entry::StdDed(r, y); });
+        const Currency standard = byYear(r, law::Family::StdDed, [&](int y) { return law::entry::StdDed(r, y); });
         r.item().set(ItemDed::StdDed, standard);
         return standard;
     });

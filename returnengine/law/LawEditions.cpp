@@ -9,10 +9,20 @@ namespace osgrin::law {
 namespace {
 
 constexpr std::string_view kFamilyNames[kFamilyCount] = {
-    "StdDed",          "CalcExemptionDedGross", "CalcExemptionDedPhaseOut", "ItemDedPhaseOut",
-    "LimitIRADed4Spouse", "GetSchedDTax",       "CalcSETax",                "CalcChildCr",
-    "CalcAMTExemption", "CalcAMTCapGainTax",    "CalcFica",                 "GetIncTax",
-    "CalcSEMedInsDed", "YearRules",
+    "StdDed",
+    "CalcExemptionDedGross",
+    "CalcExemptionDedPhaseOut",
+    "ItemDedPhaseOut",
+    "LimitIRADed4Spouse",
+    "GetSchedDTax",
+    "CalcSETax",
+    "CalcChildCr",
+    "CalcAMTExemption",
+    "CalcAMTCapGainTax",
+    "CalcFica",
+    "GetIncTax",
+    "CalcSEMedInsDed",
+    "YearRules",
 };
 
 // Entry-point locations, built once: one per family and year of every edition.

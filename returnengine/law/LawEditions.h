@@ -14,6 +14,7 @@
 
 namespace osgrin::law {
 
+// clang-format off
 enum class Family : std::uint8_t {
     // The per-year functions, each with its own error location ("Calcs2008.StdDed2008").
     StdDed, CalcExemptionDedGross, CalcExemptionDedPhaseOut, ItemDedPhaseOut, LimitIRADed4Spouse,
@@ -22,6 +23,7 @@ enum class Family : std::uint8_t {
     // the self-employed health insurance share, and every other rule.
     GetIncTax, CalcSEMedInsDed, YearRules,
 };
+// clang-format on
 inline constexpr std::size_t kFamilyCount = 14;
 inline constexpr std::size_t kEntryFamilyCount = 11;  // the first eleven have entry points
 

@@ -37,8 +37,8 @@ constexpr Currency byStatus(const ByStatus& table, Status s) { return table[stat
 // status gets `unknown`.
 constexpr ByStatus statusAmounts(std::int64_t single, std::int64_t joint, std::int64_t marSep, std::int64_t head,
                                  std::int64_t unknown = 0) {
-    return {tavrel::usd(unknown), tavrel::usd(single), tavrel::usd(joint), tavrel::usd(marSep), tavrel::usd(head),
-            tavrel::usd(joint)};
+    return {tavrel::usd(unknown), tavrel::usd(single), tavrel::usd(joint),
+            tavrel::usd(marSep),  tavrel::usd(head),   tavrel::usd(joint)};
 }
 
 }  // namespace osgrin::law

@@ -223,20 +223,20 @@ constexpr Edition kTables2008Edition{
     .id = LawEdition::Tables2008,
     .rows = kRows,
     .routes = {{
-        kEachYear,                                // StdDed
-        kEachYear,                                // CalcExemptionDedGross
-        kEachYear,                                // CalcExemptionDedPhaseOut
-        kEachYear,                                // ItemDedPhaseOut
-        kEachYear,                                // LimitIRADed4Spouse
-        kEachYear,                                // GetSchedDTax
-        kEachYear,                                // CalcSETax
-        kEachYear,                                // CalcChildCr
+        kEachYear,                                   // StdDed
+        kEachYear,                                   // CalcExemptionDedGross
+        kEachYear,                                   // CalcExemptionDedPhaseOut
+        kEachYear,                                   // ItemDedPhaseOut
+        kEachYear,                                   // LimitIRADed4Spouse
+        kEachYear,                                   // GetSchedDTax
+        kEachYear,                                   // CalcSETax
+        kEachYear,                                   // CalcChildCr
         {2001, 2008, Earlier::Nothing, 2002, 2001},  // CalcAMTExemption: 2002 uses 2001's
-        {2003, 2005, Earlier::Nothing},           // CalcAMTCapGainTax: 2005's serves every later year
-        {2003, 2008, Earlier::Nothing},           // CalcFica
-        {2001, 2008, Earlier::FirstYear},         // GetIncTax: earlier years use the 2001 rate file
-        kEachYear,                                // CalcSEMedInsDed
-        {2001, 2008, Earlier::FirstYear},         // YearRules
+        {2003, 2005, Earlier::Nothing},              // CalcAMTCapGainTax: 2005's serves every later year
+        {2003, 2008, Earlier::Nothing},              // CalcFica
+        {2001, 2008, Earlier::FirstYear},            // GetIncTax: earlier years use the 2001 rate file
+        kEachYear,                                   // CalcSEMedInsDed
+        {2001, 2008, Earlier::FirstYear},            // YearRules
     }},
     .laterYearsUseLastLaw = true,
     .entryNames = kEntryNames,

@@ -20,9 +20,8 @@ Currency CalcTotInc(iTop& r) {
         const Currency capGains = CalcCapGains(r);
         inc.set(iInc::CapGains, capGains);
         const Currency total = inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2) + capGains +
-                               inc.whole(iInc::OtherNonSEInc) + inc.whole(iInc::SEIncSp1) +
-                               inc.whole(iInc::SEIncSp2) + (net1231 <= Currency() ? net1231 : Currency()) +
-                               inc.whole(iInc::Dividends);
+                               inc.whole(iInc::OtherNonSEInc) + inc.whole(iInc::SEIncSp1) + inc.whole(iInc::SEIncSp2) +
+                               (net1231 <= Currency() ? net1231 : Currency()) + inc.whole(iInc::Dividends);
         r.set(iTop::TotalInc, total);
         return total;
     });
@@ -39,12 +38,13 @@ Currency CalcCapGains(iTop& r) {
         inc.set(iInc::NetLTCG, netLT);
         const Currency net = netST + netLT;
         // Dividends take the gain rates only in the years the law gives them those.
-        const Currency dividends =
-            law::yearRules(r).dividendsAtGainRates ? inc.whole(iInc::Dividends) : Currency();
+        const Currency dividends = law::yearRules(r).dividendsAtGainRates ? inc.whole(iInc::Dividends) : Currency();
         Currency adjusted = dividends;
         if (netLT >= Currency()) {
-            if (netST > Currency()) adjusted = netLT + dividends;
-            else if (net > Currency()) adjusted = net + dividends;
+            if (netST > Currency())
+                adjusted = netLT + dividends;
+            else if (net > Currency())
+                adjusted = net + dividends;
         }
         inc.set(iInc::AdjNetCG, adjusted);  // the loss limit does not touch it
         const Currency limited = law::rules::limitCapitalLoss(net, r.FilingStatus());
@@ -71,7 +71,8 @@ void CalcCapLossCarryforward(iTop& r) {
             total >= Currency() || loss >= Currency() || (base >= Currency() && abs(loss) >= abs(total));
         if (!nothingCarries) {
             // The capital loss carryover worksheet.
-            const Currency allowed = tavrel::minMax(abs(loss), tavrel::minMax(base + abs(loss), Currency(), true), false);
+            const Currency allowed =
+                tavrel::minMax(abs(loss), tavrel::minMax(base + abs(loss), Currency(), true), false);
             Currency stLoss;
             if (netST < Currency()) {
                 stLoss = abs(netST);

@@ -12,14 +12,17 @@
 namespace osgrin::law {
 
 // Which capital-gain worksheet the year's regular tax uses.
+// clang-format off
 enum class CapGainWorksheet : std::uint8_t {
     MultiRate2001,  // 8%, 10% and 20% slices, result capped by the regular tax
     MultiRate2002,  // adds the 25% and 28% slices; compared with a fresh regular tax
     TwoRate,        // low rate up to the 15% bracket top, 15% above; the rate file of the tax year
     Enacted,        // low and high rate, the gain capped at taxable income, no rounding inside
 };
+// clang-format on
 
 // How the AMT treats deductions and gains.
+// clang-format off
 enum class AmtForm : std::uint8_t {
     // Every return subtracts medical (from all payments), mortgage interest,
     // casualty and charity; gains through the year's capital-gain function.
@@ -30,17 +33,18 @@ enum class AmtForm : std::uint8_t {
     // ordinary income limiting the low band; the married-separately addition.
     Enacted,
 };
+// clang-format on
 
 // How the return chooses between itemized deductions and the standard deduction.
 enum class DeductionChoice : std::uint8_t {
-    Larger,         // itemize when itemized deductions are larger
-    LowerTax,       // itemize when that gives the lower regular tax + AMT; the standard deduction on a tie
+    Larger,    // itemize when itemized deductions are larger
+    LowerTax,  // itemize when that gives the lower regular tax + AMT; the standard deduction on a tie
 };
 
 // What the 80% cap of the itemized-deduction limitation is taken of.
 enum class LimitationBase : std::uint8_t {
-    AllButMedical,                   // total less medical
-    AllButMedicalInterestCasualty,   // total less medical, investment interest and casualty losses
+    AllButMedical,                  // total less medical
+    AllButMedicalInterestCasualty,  // total less medical, investment interest and casualty losses
 };
 
 // The share of a reduction a year applies: the law's worksheets divide the
@@ -110,9 +114,9 @@ struct YearLaw {
         IraBand jointSpouseCovered;  // this spouse not covered, the other one covered
         IraBand marriedSeparately;
         Currency maximum;
-        Currency catchUp;           // added to the maximum for a spouse 65 or older
+        Currency catchUp;  // added to the maximum for a spouse 65 or older
         IraInBand inBand;
-        bool capsContribution;       // the deduction never exceeds the maximum
+        bool capsContribution;  // the deduction never exceeds the maximum
     } ira;
 
     // Capital gains: the 15% bracket top (checked against the rate files), the

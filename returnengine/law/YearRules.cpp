@@ -20,8 +20,8 @@ Status statusOf(const iTop& r) { return law::statusOf(r.FilingStatus()); }
 // the deduction for half of the self-employment tax.
 Currency earnedIncome(const iTop& r) {
     const iInc& inc = r.inc();
-    return inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2) + inc.whole(iInc::SEIncSp1) +
-           inc.whole(iInc::SEIncSp2) - r.adj().whole(Adj2Inc::SETaxDed);
+    return inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2) + inc.whole(iInc::SEIncSp1) + inc.whole(iInc::SEIncSp2) -
+           r.adj().whole(Adj2Inc::SETaxDed);
 }
 
 }  // namespace
@@ -76,8 +76,8 @@ Currency itemDedPhaseOut(iTop& r, const YearLaw& law) {
     if (law.limitationBase == LimitationBase::AllButMedicalInterestCasualty)
         limited -= item.whole(ItemDed::InvIntDed) + item.whole(ItemDed::CasualtyDed);
     const Currency limit80 = limited.times(kItemizedLimitationCap).roundDollarsEven();
-    const Currency start = statusOf(r) == Status::MarriedSeparately ? law.itemLimitationStartMarSep
-                                                                     : law.itemLimitationStartOthers;
+    const Currency start =
+        statusOf(r) == Status::MarriedSeparately ? law.itemLimitationStartMarSep : law.itemLimitationStartOthers;
     const Currency agi = r.whole(iTop::AGI);
     Currency reduction;
     if (agi > start) {
@@ -135,9 +135,10 @@ Currency limitIRADed4Spouse(iTop& r, const YearLaw& law, bool spouse2) {
         if (gap >= band.width) {
             limit = maximum;
         } else {
-            const Currency product = law.ira.inBand == IraInBand::TwentyPercent
-                                         ? gap.times(0.20)
-                                         : Currency::fromDouble4(maximum.toDouble() * gap.toDouble() / band.width.toDouble());
+            const Currency product =
+                law.ira.inBand == IraInBand::TwentyPercent
+                    ? gap.times(0.20)
+                    : Currency::fromDouble4(maximum.toDouble() * gap.toDouble() / band.width.toDouble());
             limit = iraLimitInBand(product);
         }
     }

@@ -11,10 +11,12 @@ namespace osgrin {
 
 class OSGRIN_API Adj2Inc final : public LineObject<Adj2Inc, 8> {
 public:
+    // clang-format off
     enum Line : std::size_t {
         IRAContribSP1, IRAContribSP2, SEMedInsPmts, OtherAdj2Inc,
         IRADedSp1, IRADedSp2, SEMedInsDed, SETaxDed,  // computed, edit-gated
     };
+    // clang-format on
     static constexpr std::string_view kLocation = "clsAdj2Inc.";
     static constexpr bool kIsSubObject = true;
     static constexpr std::array<LineRule, kLineCount> kRules = {{

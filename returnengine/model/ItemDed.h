@@ -10,6 +10,7 @@ namespace osgrin {
 
 class OSGRIN_API ItemDed final : public LineObject<ItemDed, 22> {
 public:
+    // clang-format off
     enum Line : std::size_t {
         MedPmts, SITPd, OtherTaxes, HomeMortIntAmt, HomeMortIntReg, InvIntExp, InvIntDed,
         OtherIntDed, CharDed, CasualtyDed, MiscDedPmts,
@@ -17,6 +18,7 @@ public:
         ExemptionDedGross, ExemptionDedPhaseOut, ExemptionDedNet,         // any time, marks dirty
         StdDed,                                                           // any time, clears calculated only
     };
+    // clang-format on
     static constexpr std::string_view kLocation = "clsItemDed.";
     static constexpr bool kIsSubObject = true;
     // HomeMortIntReg is the interest that both the regular tax and the AMT allow;

@@ -35,8 +35,8 @@ enum class BadText : std::uint8_t {
 
 struct LineRule {
     std::string_view name;
-    bool publicLet;         // a setter callers outside the library may use
-    bool gated;             // acts only while the object is being edited
+    bool publicLet;  // a setter callers outside the library may use
+    bool gated;      // acts only while the object is being edited
     BadText onBad;
     bool setsDirty;
     bool clearsCalculated;
@@ -224,7 +224,8 @@ template <class Derived, std::size_t N>
 const tavrel::PropertySpec<Derived>* LineObject<Derived, N>::findExtra(std::string_view name) {
     if (const auto* p = tavrel::findProperty(Derived::extraProperties(), name)) return p;
     if constexpr (Derived::kIsSubObject)
-        return tavrel::findProperty(std::span<const tavrel::PropertySpec<Derived>>(kSubObjectFlagProperties<Derived>), name);
+        return tavrel::findProperty(std::span<const tavrel::PropertySpec<Derived>>(kSubObjectFlagProperties<Derived>),
+                                    name);
     return nullptr;
 }
 

@@ -9,7 +9,9 @@
 #include <span>
 #include <string_view>
 
-namespace tavrel { class PropertyBag; }
+namespace tavrel {
+class PropertyBag;
+}
 
 namespace osgrin {
 

@@ -27,8 +27,7 @@ struct TaxesOfChoice {
 // Steps 4 to 12 for one choice of deduction: taxable income, the carryforwards,
 // the regular tax (with the gain rates where lower), the minimum tax and the
 // combined tax. Every line they write is written again by another choice.
-TaxesOfChoice taxesWith(iTop& r, bool itemizes, Currency itemized, Currency standard, Currency agi,
-                        bool floorAtZero) {
+TaxesOfChoice taxesWith(iTop& r, bool itemizes, Currency itemized, Currency standard, Currency agi, bool floorAtZero) {
     ItemDed& item = r.item();
     iAMT& amt = r.amt();
     item.setItemizing(itemizes);

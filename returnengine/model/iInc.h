@@ -11,6 +11,7 @@ namespace osgrin {
 
 class OSGRIN_API iInc final : public LineObject<iInc, 20> {
 public:
+    // clang-format off
     enum Line : std::size_t {
         WageSp1, WageSp2, SEIncSp1, SEIncSp2, OtherNonSEInc, Dividends,
         STCG, LTCG, STCLCarryOver, LTCLCarryOver, Sec1231Gains, Sec1231Losses,
@@ -20,6 +21,7 @@ public:
         STCLCarryforward, LTCLCarryforward,  // computed, edit-gated
         Sec_1_h_1_B_Amount,             // public, any time, no flags
     };
+    // clang-format on
     static constexpr std::string_view kLocation = "clsInc.";
     static constexpr bool kIsSubObject = true;
     static constexpr std::array<LineRule, kLineCount> kRules = {{

@@ -138,7 +138,8 @@ void iTop::letFilingStatus(std::int32_t status) { letInput(filingStatus_, status
 namespace {
 template <class T>
 void replaceSubObject(std::shared_ptr<T>& slot, std::shared_ptr<T> p, std::string_view name) {
-    if (!p) throw TaxError::standard(tavrel::err::InvalidCall, std::string(iTop::kLocation) + "Set" + std::string(name));
+    if (!p)
+        throw TaxError::standard(tavrel::err::InvalidCall, std::string(iTop::kLocation) + "Set" + std::string(name));
     slot = std::move(p);
 }
 }  // namespace
@@ -152,8 +153,8 @@ void iTop::setOTaxCr(std::shared_ptr<iTaxCr> p) { replaceSubObject(cr_, std::mov
 
 void iTop::BeginEdit() {
     templateTrap("BeginEdit", [&] {
-        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(),
-                             &other_->flags(), &cr_->flags()}) {
+        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(), &other_->flags(),
+                             &cr_->flags()}) {
             f->editing = true;
             f->calculated = false;
         }
@@ -163,8 +164,8 @@ void iTop::BeginEdit() {
 void iTop::CancelEdit() {
     tavrel::guarded(Location(kLocation, "CancelEdit"), [&] {
         if (!flags_.editing) throw TaxError::standard(tavrel::err::NotSupported, std::string(kProjectName));
-        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(),
-                             &other_->flags(), &cr_->flags()})
+        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(), &other_->flags(),
+                             &cr_->flags()})
             *f = EditFlags{};
     });
 }
@@ -186,8 +187,8 @@ void iTop::ApplyEdit(std::string_view vsFname) {
 void iTop::Calculate() {
     templateTrap("Calculate", [&] {
         TopComputations::TopTaxCalc(*this);
-        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(),
-                             &other_->flags(), &cr_->flags()})
+        for (EditFlags* f : {&flags_, &inc_->flags(), &adj_->flags(), &item_->flags(), &amt_->flags(), &other_->flags(),
+                             &cr_->flags()})
             f->calculated = true;
     });
 }

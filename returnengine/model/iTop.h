@@ -24,6 +24,7 @@ namespace osgrin {
 
 class OSGRIN_API iTop final : public LineObject<iTop, 15> {
 public:
+    // clang-format off
     enum Line : std::size_t {
         TotPmts,  // input
         // Computed lines; their library-internal setters ignore the edit state and touch no flag.
@@ -31,15 +32,25 @@ public:
         OtherTax, TotCr, TotTax, BalDue,
         AMT, TaxLessCr,  // never assigned by any computation; always read 0
     };
+    // clang-format on
     static constexpr std::string_view kLocation = "clsOsgrinTop.";
     static constexpr bool kIsSubObject = false;
     static constexpr std::array<LineRule, kLineCount> kRules = {{
         rule::input("TotPmts", "Total Payments"),
-        rule::plain("TotalInc"), rule::plain("Adj2Inc"), rule::plain("AGI"), rule::plain("ItemOrStdDed"),
-        rule::plain("ExemptionDed"), rule::plain("TaxInc"), rule::plain("IncTax"),
+        rule::plain("TotalInc"),
+        rule::plain("Adj2Inc"),
+        rule::plain("AGI"),
+        rule::plain("ItemOrStdDed"),
+        rule::plain("ExemptionDed"),
+        rule::plain("TaxInc"),
+        rule::plain("IncTax"),
         {"RegAndAmtTax", false, false, BadText::NotANumber, false, false},
-        rule::plain("OtherTax"), rule::plain("TotCr"), rule::plain("TotTax"), rule::plain("BalDue"),
-        rule::plain("AMT"), rule::plain("TaxLessCr"),
+        rule::plain("OtherTax"),
+        rule::plain("TotCr"),
+        rule::plain("TotTax"),
+        rule::plain("BalDue"),
+        rule::plain("AMT"),
+        rule::plain("TaxLessCr"),
     }};
     static std::span<const tavrel::PropertySpec<iTop>> extraProperties();
 

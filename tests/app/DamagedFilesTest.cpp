@@ -101,19 +101,22 @@ TEST(DamagedFiles, AHundredMegabyteFileIsRefused) {
 
 TEST(DamagedFiles, MegabyteLinesAndOverlongNames) {
     testsupport::TempDir dir;
-    writeFile(dir.file("name.amt"), replaced(example(), "Spouse 1=Ann Whitfield", "Spouse 1=" + std::string(1 << 20, 'A')));
+    writeFile(dir.file("name.amt"),
+              replaced(example(), "Spouse 1=Ann Whitfield", "Spouse 1=" + std::string(1 << 20, 'A')));
     auto r = openRefused(dir.file("name.amt"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->number, 10001);
     EXPECT_EQ(r->text, "Too many characters entered. (Osgrin Individual Return Engine)");
     EXPECT_NE(r->source.find("[Scenario1] Spouse 1"), std::string::npos);
 
-    writeFile(dir.file("fifty-one.amt"), replaced(example(), "Spouse 1=Ann Whitfield", "Spouse 1=" + std::string(51, 'B')));
+    writeFile(dir.file("fifty-one.amt"),
+              replaced(example(), "Spouse 1=Ann Whitfield", "Spouse 1=" + std::string(51, 'B')));
     r = openRefused(dir.file("fifty-one.amt"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->number, 10001);
 
-    writeFile(dir.file("digits.amt"), replaced(example(), "Wages Spouse 1=310,000", "Wages Spouse 1=" + std::string(1 << 20, '7')));
+    writeFile(dir.file("digits.amt"),
+              replaced(example(), "Wages Spouse 1=310,000", "Wages Spouse 1=" + std::string(1 << 20, '7')));
     r = openRefused(dir.file("digits.amt"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->number, 6);

@@ -56,8 +56,7 @@ TEST(InputsReport, JointHouseholdUsesTheTwoNameLayout) {
 
 TEST(InputsReport, MarriedSeparatelyUsesTheOneNameLayout) {
     testsupport::TempDir dir;
-    const reports::Report r =
-        inputsOf(std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt", dir);
+    const reports::Report r = inputsOf(std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt", dir);
     EXPECT_EQ(r.headings.client, "Tomas Vidal");
     const std::string text = r.text();
     EXPECT_EQ(text, readFile(std::string(TAVREL_TEST_DATA) + "/golden/inputs-married-separately.expected.txt"));
@@ -68,8 +67,8 @@ TEST(InputsReport, MarriedSeparatelyUsesTheOneNameLayout) {
 // The page manager keeps a block on one page by the lines it says it holds:
 // every block of the three reports, under both laws, holds exactly that many.
 TEST(ReportBlocks, EveryBlockHoldsTheLinesItCounts) {
-    for (const std::string& scenario : {kJointExample,
-                                       std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt"}) {
+    for (const std::string& scenario :
+         {kJointExample, std::string(TAVREL_TEST_DATA) + "/silent/married-separately.amt"}) {
         for (const auto law : {osgrin::LawEdition::Tables2008, osgrin::LawEdition::Enacted}) {
             testsupport::TempDir d;
             const auto planner = openedCopy(scenario, d);

@@ -22,7 +22,8 @@ struct Fixture {
     std::string entry(int i) { return readSetting(t.shell, "User Preferences", "File " + std::to_string(i), ""); }
 };
 
-const std::string kFive = "[User Preferences]\nFile 1=/p/a.amt\nFile 2=/p/b.amt\nFile 3=/p/c.amt\nFile 4=/p/d.amt\nFile 5=/p/e.amt\n";
+const std::string kFive =
+    "[User Preferences]\nFile 1=/p/a.amt\nFile 2=/p/b.amt\nFile 3=/p/c.amt\nFile 4=/p/d.amt\nFile 5=/p/e.amt\n";
 
 }  // namespace
 

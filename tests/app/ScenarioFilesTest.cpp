@@ -107,7 +107,8 @@ TEST(ScenarioFiles, AFailedSaveLeavesTheOldFileAndTheSavedFlag) {
                 return inner_.readValue(s, k, d);
             }
             void writeValue(std::string_view s, std::string_view k, std::string_view v) override {
-                if (++writes_ == 60) throw tavrel::TaxError::standard(tavrel::err::DeviceIO, "test: the disk went away");
+                if (++writes_ == 60)
+                    throw tavrel::TaxError::standard(tavrel::err::DeviceIO, "test: the disk went away");
                 inner_.writeValue(s, k, v);
             }
             void release() override { inner_.release(); }

@@ -19,7 +19,8 @@ TEST(SettingsFile, BesideAWritableProgramFolder) {
 
 TEST(SettingsFile, InTheUsersConfigurationFolderWhenTheProgramsIsReadOnly) {
     testsupport::TempDir program, config;
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(program.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const char* previous = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = previous ? previous : "";
     ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
@@ -28,8 +29,10 @@ TEST(SettingsFile, InTheUsersConfigurationFolderWhenTheProgramsIsReadOnly) {
         testsupport::WithoutPermissionOverride asAnyUser;
         path = shell::settingsFilePath(program.path(), "tavrel");
     }
-    if (previous) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else ::unsetenv("XDG_CONFIG_HOME");
+    if (previous)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
     if (path == program.path() + "/tavrel.ini") GTEST_SKIP() << "permissions are not enforced here";
     EXPECT_EQ(path, config.path() + "/tavrel/tavrel.ini");
     EXPECT_TRUE(std::filesystem::is_directory(config.path() + "/tavrel"));

@@ -52,7 +52,9 @@ public:
         shown.push_back({"Error Warning", std::string(text), Icon::None, Buttons::Ok});
         return dontShowAgain;
     }
-    void updateAlert(std::string_view text) override { shown.push_back({"Update Alert", std::string(text), Icon::None, Buttons::Ok}); }
+    void updateAlert(std::string_view text) override {
+        shown.push_back({"Update Alert", std::string(text), Icon::None, Buttons::Ok});
+    }
     void about() override { shown.push_back({"About", "", Icon::None, Buttons::Ok}); }
     int startupChoice() override {
         shown.push_back({"Startup Options", "", Icon::None, Buttons::Ok});

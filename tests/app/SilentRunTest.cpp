@@ -29,11 +29,10 @@ std::vector<Golden> goldenCases() {
     for (const char* n : {"single-no-amt", "joint-high-income", "gains-and-self-employment"})
         cases.push_back({n, kExamples + "/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
     for (const char* n : {"single-defer-off", "joint-zero-cap", "negative-saving", "millionaire", "blank-names",
-                          "wide-amounts", "cent-step-search", "regular-above-tentative",
-                          "married-separately"})
+                          "wide-amounts", "cent-step-search", "regular-above-tentative", "married-separately"})
         cases.push_back({n, kData + "/silent/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
-    for (const char* n : {"head-of-household-gains", "joint-high-state-tax", "joint-no-deferral",
-                          "single-fixed-deferral"})
+    for (const char* n :
+         {"head-of-household-gains", "joint-high-state-tax", "joint-no-deferral", "single-fixed-deferral"})
         cases.push_back({n, kData + "/reference/" + n + ".amt", kData + "/reference/" + n + ".expected.txt"});
     return cases;
 }
@@ -175,9 +174,9 @@ struct EnactedFigures {
 };
 
 const EnactedFigures kEnactedScenarios[] = {
-    {"S1", 64500, 12469, 7228, 0},      {"S2", 187368, 41207, 45188, 3981}, {"S3", 158851, 27900, 26588, 0},
-    {"S4", 99400, 19913, 19676, 0},     {"S5", 78600, 16380, 15282, 0},     {"S6", 313068, 82041, 92414, 10373},
-    {"S7", 46811, 8047, 2486, 0},       {"S8", 128201, 24738, 25688, 950},
+    {"S1", 64500, 12469, 7228, 0},  {"S2", 187368, 41207, 45188, 3981}, {"S3", 158851, 27900, 26588, 0},
+    {"S4", 99400, 19913, 19676, 0}, {"S5", 78600, 16380, 15282, 0},     {"S6", 313068, 82041, 92414, 10373},
+    {"S7", 46811, 8047, 2486, 0},   {"S8", 128201, 24738, 25688, 950},
 };
 
 // The first figure of the report line whose label is exactly `label`.
@@ -236,8 +235,8 @@ INSTANTIATE_TEST_SUITE_P(Reference, EnactedScenario, ::testing::ValuesIn(kEnacte
 TEST(SilentRun, LawTablesOverridesTheScenariosLaw) {
     ExampleRun run;
     writeFile(run.scenario, withLawKey(readFile(run.scenario), "Enacted"));
-    const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent", "/law",
-                                         "TABLES"});
+    const auto r =
+        runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent", "/law", "TABLES"});
     ASSERT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(readFile(run.dir.file("o.txt")), run.expected);
     const auto bad = runProgram(kProgram, {"/input", run.scenario, "/silent", "/law", "2009"});

@@ -26,7 +26,6 @@ std::int64_t scaledOf(std::string_view text) {
     return r.scaled;
 }
 
-
 }  // namespace
 
 TEST(CurrencyParse, AcceptsTheFormsTheSystemAndUsersWrite) {
@@ -48,18 +47,18 @@ TEST(CurrencyParse, AcceptsTheFormsTheSystemAndUsersWrite) {
 }
 
 TEST(CurrencyParse, RejectsWhatIsNotANumber) {
-    for (const char* t : {"", " ", "-", "+", ".", "-.", "+.", "e5", "1e", "1e+", "abc", "12a", "1,5", "1,23",
-                          "1,2345", ",123", "1,,234", "1 234", "--1", "+-1", "nan", "inf", "-inf", "0x1F",
-                          "$5", "(5)", "5-", "1.2.3", "1,234,56"}) {
+    for (const char* t : {"",    " ",   "-",    "+",    ".",      "-.",   "+.",     "e5",    "1e",      "1e+",
+                          "abc", "12a", "1,5",  "1,23", "1,2345", ",123", "1,,234", "1 234", "--1",     "+-1",
+                          "nan", "inf", "-inf", "0x1F", "$5",     "(5)",  "5-",     "1.2.3", "1,234,56"}) {
         EXPECT_EQ(Currency::parse(t).status, Currency::ParseStatus::NotANumber) << '"' << t << '"';
     }
 }
 
 TEST(CurrencyParse, RoundsBeyondFourDecimalsHalfToEven) {
-    EXPECT_EQ(scaledOf("0.00005"), 0);       // tie, 0 is even
-    EXPECT_EQ(scaledOf("0.00015"), 2);       // tie, up to even
+    EXPECT_EQ(scaledOf("0.00005"), 0);  // tie, 0 is even
+    EXPECT_EQ(scaledOf("0.00015"), 2);  // tie, up to even
     EXPECT_EQ(scaledOf("0.000150001"), 2);
-    EXPECT_EQ(scaledOf("0.000050001"), 1);   // above the tie
+    EXPECT_EQ(scaledOf("0.000050001"), 1);  // above the tie
     EXPECT_EQ(scaledOf("-0.00015"), -2);
     EXPECT_EQ(scaledOf("2.00004999"), 20000);
     EXPECT_EQ(scaledOf("1e-10"), 0);
@@ -84,7 +83,7 @@ TEST(CurrencyParse, VeryLongTextStillParsesExactly) {
 }
 
 TEST(CurrencyText, PatternRoundsHalvesAwayFromZeroWithGrouping) {
-    EXPECT_EQ(cents(123450).toPatternText(), "1,235");   // 1,234.50
+    EXPECT_EQ(cents(123450).toPatternText(), "1,235");  // 1,234.50
     EXPECT_EQ(cents(-123450).toPatternText(), "-1,235");
     EXPECT_EQ(cents(123449).toPatternText(), "1,234");
     EXPECT_EQ(usd(0).toPatternText(), "0");
@@ -106,9 +105,9 @@ TEST(CurrencyText, ExactTextKeepsUpToFourDecimals) {
 }
 
 TEST(CurrencyText, EverythingWrittenParsesBack) {
-    for (const std::int64_t v : {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{12345678},
-                           std::int64_t{-98765432109}, std::numeric_limits<std::int64_t>::max(),
-                           std::numeric_limits<std::int64_t>::min()}) {
+    for (const std::int64_t v :
+         {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{12345678}, std::int64_t{-98765432109},
+          std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()}) {
         const Currency c = Currency::fromScaled(v);
         EXPECT_EQ(scaledOf(c.toExactText()), v);
         if (v > -900000000000000 * 10000 && v < 900000000000000 * 10000) {
@@ -118,10 +117,14 @@ TEST(CurrencyText, EverythingWrittenParsesBack) {
 }
 
 TEST(CurrencyRounding, RoundIsTiesToEvenAndPatternIsAwayFromZero) {
-    struct Case { std::int64_t cents; std::int64_t even; std::int64_t away; };
-    for (const Case c : {Case{50, 0, 1}, Case{150, 2, 2}, Case{250, 2, 3}, Case{-50, 0, -1}, Case{-150, -2, -2},
-                         Case{-250, -2, -3}, Case{149, 1, 1}, Case{151, 2, 2}, Case{123450, 1234, 1235},
-                         Case{123550, 1236, 1236}}) {
+    struct Case {
+        std::int64_t cents;
+        std::int64_t even;
+        std::int64_t away;
+    };
+    for (const Case c :
+         {Case{50, 0, 1}, Case{150, 2, 2}, Case{250, 2, 3}, Case{-50, 0, -1}, Case{-150, -2, -2}, Case{-250, -2, -3},
+          Case{149, 1, 1}, Case{151, 2, 2}, Case{123450, 1234, 1235}, Case{123550, 1236, 1236}}) {
         EXPECT_EQ(cents(c.cents).roundDollarsEven(), usd(c.even)) << c.cents;
         EXPECT_EQ(cents(c.cents).roundDollarsAwayFromZero(), usd(c.away)) << c.cents;
     }

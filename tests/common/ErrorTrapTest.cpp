@@ -10,9 +10,8 @@ using namespace tavrel;
 TEST(ErrorTrap, PropertyFormStacksLocationsWithBlankLinesAndKeepsDescription) {
     try {
         guarded("Outer.Routine", [] {
-            guarded(Location("clsInc.", "Let", "LTCG"), [] {
-                throw TaxError(err::NotANumber, "This item needs to be a number.", "Osgrin");
-            });
+            guarded(Location("clsInc.", "Let", "LTCG"),
+                    [] { throw TaxError(err::NotANumber, "This item needs to be a number.", "Osgrin"); });
         });
         FAIL() << "no error";
     } catch (const TaxError& e) {
@@ -25,9 +24,8 @@ TEST(ErrorTrap, PropertyFormStacksLocationsWithBlankLinesAndKeepsDescription) {
 TEST(ErrorTrap, TemplateFormUsesCarriageReturnAndReplacesDescription) {
     try {
         guardedTemplate("Template.Calculate", "Planner Library", [] {
-            guardedTemplate("c_calculate.CalcPresValue", "Planner Library", [] {
-                throw TaxError::standard(err::DivisionByZero, "Mirvane");
-            });
+            guardedTemplate("c_calculate.CalcPresValue", "Planner Library",
+                            [] { throw TaxError::standard(err::DivisionByZero, "Mirvane"); });
         });
         FAIL() << "no error";
     } catch (const TaxError& e) {

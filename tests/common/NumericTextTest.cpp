@@ -9,7 +9,6 @@
 using namespace tavrel;
 using testsupport::errorNumberOf;
 
-
 TEST(NumericText, Int16ConversionRoundsTiesToEvenAndChecksRange) {
     EXPECT_EQ(toInt16("2008"), 2008);
     EXPECT_EQ(toInt16(" 2,008 "), 2008);

@@ -156,9 +156,9 @@ TEST(FuzzRegressions, AnAmountWhoseSavedTextWouldOverflowIsRefusedAtTheOpen) {
         EXPECT_NE(r.source.find(c.key), std::string::npos) << r.source;
     }
     // Half a dollar less, and the largest amount's whole-dollar text, load and save back exactly.
-    for (const char* text : {"[Scenario1]\nWages Spouse 1=922337203685477.4999\n",
-                             "[Scenario1]\nWages Spouse 1=922,337,203,685,477\n",
-                             "[Scenario2]\nOther Taxes Pd=-922,337,203,685,477\n"}) {
+    for (const char* text :
+         {"[Scenario1]\nWages Spouse 1=922337203685477.4999\n", "[Scenario1]\nWages Spouse 1=922,337,203,685,477\n",
+          "[Scenario2]\nOther Taxes Pd=-922,337,203,685,477\n"}) {
         SCOPED_TRACE(text);
         const auto& dir = scenario_detail::folder();
         dir.clear();
@@ -181,8 +181,10 @@ TEST(FuzzRegressions, Return) {
 // The seed corpora go through the same bodies: every harness runs to its end
 // on them, and every seed scenario gives its reports.
 TEST(FuzzSeeds, AllHarnessesRunToTheEnd) {
-    for (const Input& i : inputsIn(kSeeds + "/numeric")) EXPECT_EQ(runNumericInput(bytesOf(i), i.bytes.size()), 0) << i.name;
-    for (const Input& i : inputsIn(kSeeds + "/profile")) EXPECT_EQ(runProfileInput(bytesOf(i), i.bytes.size()), 0) << i.name;
+    for (const Input& i : inputsIn(kSeeds + "/numeric"))
+        EXPECT_EQ(runNumericInput(bytesOf(i), i.bytes.size()), 0) << i.name;
+    for (const Input& i : inputsIn(kSeeds + "/profile"))
+        EXPECT_EQ(runProfileInput(bytesOf(i), i.bytes.size()), 0) << i.name;
     for (const Input& i : inputsIn(kSeeds + "/ratefile")) (void)checkRateFile(i.bytes);
     for (const Input& i : inputsIn(kSeeds + "/scenario")) {
         SCOPED_TRACE(i.name);

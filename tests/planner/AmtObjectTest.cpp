@@ -147,7 +147,8 @@ void readAll(const T& o, const std::string& prefix, std::vector<std::string>& ro
     for (const auto& p : T::extraProperties())
         if (p.get) rows.push_back(prefix + std::string(p.name) + "=" + p.get(o));
     const osgrin::EditFlags& f = o.flags();
-    rows.push_back(prefix + "flags=" + std::to_string(f.editing) + std::to_string(f.dirty) + std::to_string(f.calculated));
+    rows.push_back(prefix + "flags=" + std::to_string(f.editing) + std::to_string(f.dirty) +
+                   std::to_string(f.calculated));
 }
 
 // Every property of the planner, of its four returns and of their sub-objects,
@@ -162,8 +163,8 @@ std::vector<std::string> everything(const AMT& p) {
     for (const osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) {
         const std::string c = "R" + std::to_string(++column) + ".";
         readAll(*r, c, rows);
-        rows.push_back(c + "state=" + std::to_string(r->ColumnIdx()) + std::string(osgrin::lawEditionText(r->lawEdition())) +
-                       std::to_string(r->IsNew()));
+        rows.push_back(c + "state=" + std::to_string(r->ColumnIdx()) +
+                       std::string(osgrin::lawEditionText(r->lawEdition())) + std::to_string(r->IsNew()));
         readAll(r->inc(), c + "inc.", rows);
         readAll(r->adj(), c + "adj.", rows);
         readAll(r->item(), c + "item.", rows);
@@ -183,8 +184,7 @@ void changeByTable(T& o, const Table& table) {
         for (const char* text : {"False", "True", "4", "3", "Enacted", "2008 Tables"}) {
             try {
                 p.let(o, text);
-            } catch (const tavrel::TaxError&) {
-            }
+            } catch (const tavrel::TaxError&) {}
             if (p.get(o) != was) break;
         }
     }

@@ -13,7 +13,9 @@ namespace {
 
 class RecordingProgress : public mirvane::ProgressObserver {
 public:
-    void started(int minimum, int maximum) override { events.push_back("start " + std::to_string(minimum) + "-" + std::to_string(maximum)); }
+    void started(int minimum, int maximum) override {
+        events.push_back("start " + std::to_string(minimum) + "-" + std::to_string(maximum));
+    }
     void advanced(int value) override { events.push_back(std::to_string(value)); }
     void finished() override { events.push_back("finish"); }
     std::vector<std::string> events;
@@ -86,8 +88,8 @@ TEST(Analysis, SearchFindsTheCheapestAmountStrictlyInsideTheCap) {
     EXPECT_TRUE(p.values().DecreaseItemizedTax);  // switched back on
     EXPECT_TRUE(p.values().DeferItemizedTax);
 
-    const std::vector<std::string> expectedProgress = {"start 0-501", "50", "100", "150", "200", "250", "300",
-                                                       "350", "400", "450", "500", "finish"};
+    const std::vector<std::string> expectedProgress = {"start 0-501", "50",  "100", "150", "200", "250",
+                                                       "300",         "350", "400", "450", "500", "finish"};
     EXPECT_EQ(progress.events, expectedProgress);
 }
 

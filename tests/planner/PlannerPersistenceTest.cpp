@@ -68,7 +68,8 @@ TEST(PlannerPersistence, AnUnknownLawEditionRaises13NamingTheKey) {
 
 TEST(PlannerPersistence, BooleansReadAsWordsOrNumbers) {
     testsupport::TempDir dir;
-    writeFile(dir.file("b.amt"), "[AMT]\nAccelerate Income=0\nIncrease Income=-1\nDefer SIT=true\nDecrease SIT=FALSE\n");
+    writeFile(dir.file("b.amt"),
+              "[AMT]\nAccelerate Income=0\nIncrease Income=-1\nDefer SIT=true\nDecrease SIT=FALSE\n");
     AMT p;
     p.Fetch(dir.file("b.amt"));
     EXPECT_FALSE(p.values().AccelerateIncome);
@@ -99,8 +100,8 @@ TEST(PlannerPersistence, ANonNumericValueStopsTheLoadAtItsKey) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 10002);
     EXPECT_EQ(e->source(), "Template.Fetch\r[AMT] Max Amount Accelerated\r\n\r\nThis item needs to be a number.");
-    EXPECT_TRUE(p.values().DeferItemizedTax);       // read before the bad key
-    EXPECT_EQ(p.values().AfterTaxDiscount, 0.0);    // not reached
+    EXPECT_TRUE(p.values().DeferItemizedTax);     // read before the bad key
+    EXPECT_EQ(p.values().AfterTaxDiscount, 0.0);  // not reached
 }
 
 TEST(PlannerPersistence, SaveLoadSaveGivesTheSameFile) {
@@ -128,10 +129,14 @@ TEST(PlannerCopy, CopiesExactlyTheListedInputsAndOtherInterest) {
             auto& bag = osgrin::Persist::holderOf(*r, s.holder);
             const std::string current = bag.getProperty(s.name);
             if (s.name == "Version") continue;
-            if (current == "True" || current == "False") bag.letProperty(s.name, "True");
-            else if (s.name == "FilingStatus") bag.letProperty(s.name, "4");
-            else if (s.name == "TaxYear") bag.letProperty(s.name, "2005");
-            else bag.letProperty(s.name, std::to_string(n++));
+            if (current == "True" || current == "False")
+                bag.letProperty(s.name, "True");
+            else if (s.name == "FilingStatus")
+                bag.letProperty(s.name, "4");
+            else if (s.name == "TaxYear")
+                bag.letProperty(s.name, "2005");
+            else
+                bag.letProperty(s.name, std::to_string(n++));
         }
     }
     p.CopyObject();

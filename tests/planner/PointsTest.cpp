@@ -11,7 +11,6 @@ using mirvane::Points;
 using tavrel::usd;
 using testsupport::errorNumberOf;
 
-
 TEST(CurvePoints, ANewCollectionIsEmpty) {
     Points pts;
     EXPECT_EQ(pts.Count(), 0);

@@ -35,9 +35,6 @@ using TempFolder = testsupport::TempDir;
 using testsupport::readFile;
 using testsupport::writeFile;
 
-
-
-
 std::vector<std::string> fileLines(const std::string& path) {
     std::vector<std::string> out;
     std::istringstream in(readFile(path));
@@ -222,8 +219,9 @@ TEST(IniProfileSave, RoundTripThroughTheFile) {
         p.writeValue("Income", "Wages", "-1,234.5678");
         p.release();
     }
-    EXPECT_EQ(readFile(path), "[Return]\nName=" + kPaddedName + "\nYear=2008\n\n[Filing Info]\nSpouse 1 Over 65=True\n\n"
-                              "[Income]\nWages=-1,234.5678\n");
+    EXPECT_EQ(readFile(path), "[Return]\nName=" + kPaddedName +
+                                  "\nYear=2008\n\n[Filing Info]\nSpouse 1 Over 65=True\n\n"
+                                  "[Income]\nWages=-1,234.5678\n");
     IniProfile q;
     q.setFile(path);
     EXPECT_EQ(q.readValue("return", "name", ""), kPaddedName);

@@ -171,7 +171,7 @@ TEST(IniTextWrite, WritesToTheFirstSectionAndKeyOfAName) {
 }
 
 TEST(IniTextWrite, PlainValuesAreWrittenRaw) {
-    const std::vector<std::string> plain = {"123", "True", "-1,234.56", "John Smith    ", "a\\b", "x=y",
+    const std::vector<std::string> plain = {"123",        "True",        "-1,234.56", "John Smith    ", "a\\b", "x=y",
                                             "say \"hi\"", "caf\xC3\xA9", ""};
     for (const auto& v : plain) {
         IniText t;
@@ -209,7 +209,8 @@ TEST(IniTextWrite, ALineBreakInAValueCannotCreateASectionOrKey) {
     IniText t("[Return]\nYear=2008\n");
     t.set("Return", "Name", hostile);
     const std::string text = t.serialize();
-    EXPECT_EQ(lines(text), (std::vector<std::string>{"[Return]", "Year=2008", R"(Name="Smith\r\n[Evil]\r\nInjected=1\n\"")"}));
+    EXPECT_EQ(lines(text),
+              (std::vector<std::string>{"[Return]", "Year=2008", R"(Name="Smith\r\n[Evil]\r\nInjected=1\n\"")"}));
     const IniText back(text);
     EXPECT_EQ(back.value("Return", "Name"), hostile);
     EXPECT_FALSE(back.value("Evil", "Injected").has_value());
@@ -228,8 +229,18 @@ TEST(IniTextWrite, HandWrittenQuotedValuesAreReadWhenComplete) {
 
 TEST(IniTextWrite, NamesThatWouldBreakTheStructureRaise5) {
     const std::vector<std::pair<std::string, std::string>> bad = {
-        {"S", "a=b"}, {"S", ""}, {"S", "   "}, {"S", "a\nb"}, {"S", "a\rb"}, {"S", "[x]"},
-        {"S", ";x"},  {"S", " #x"}, {"a]b", "K"}, {"", "K"}, {"  ", "K"}, {"a\r\nb", "K"},
+        {"S", "a=b"},
+        {"S", ""},
+        {"S", "   "},
+        {"S", "a\nb"},
+        {"S", "a\rb"},
+        {"S", "[x]"},
+        {"S", ";x"},
+        {"S", " #x"},
+        {"a]b", "K"},
+        {"", "K"},
+        {"  ", "K"},
+        {"a\r\nb", "K"},
         {"S", std::string("a\0b", 3)},
     };
     for (const auto& [section, key] : bad) {

@@ -93,6 +93,7 @@ TEST_P(PublishedSchedules, TaxMatchesTheHandWorkedFigure) {
 // Each lower bound, then 1,234.56 into the bracket. The tax at a lower bound is
 // built from the bracket below it, so these rows also check the published
 // check figures.
+// clang-format off
 constexpr Published kPublished[] = {
     // 2008 Schedule X
     {"Ind2008.tbl", "Schedule X", "0", "0.00"},
@@ -201,14 +202,17 @@ constexpr Published kPublished[] = {
     {"indAmt2001.tbl", "Schedule Y-2", "87,500", "22,750.00"},  // 0.00 + 26% of 87,500 (22,750.00)
     {"indAmt2001.tbl", "Schedule Y-2", "88,734.56", "23,095.6768"}  // 22,750.00 + 28% of 1,234.56 (345.6768)
 };
+// clang-format on
 
 // Names like Ind2008_Schedule_Y1_9259_56.
 std::string caseName(const testing::TestParamInfo<Published>& p) {
     std::string name;
     for (const char* part : {p.param.file, " ", p.param.schedule, " ", p.param.amount})
         for (const char* c = part; *c; ++c) {
-            if (std::isalnum(static_cast<unsigned char>(*c))) name.push_back(*c);
-            else if (*c == ' ' || *c == '.') name.push_back('_');
+            if (std::isalnum(static_cast<unsigned char>(*c)))
+                name.push_back(*c);
+            else if (*c == ' ' || *c == '.')
+                name.push_back('_');
         }
     const auto tbl = name.find("_tbl");
     return tbl == std::string::npos ? name : name.replace(tbl, 4, "");
@@ -272,8 +276,7 @@ TEST(ShippedRateFiles, AmountsBeyondDoublePrecisionStayExact) {
     EXPECT_EQ(tax("Ind2001.tbl", "Schedule X", money("900,000,297,350.0003")), money("351,900,093,374.0001"));
     // The largest amount, 922,337,203,685,477.5807: 45,500 + 28% of 922,337,203,510,477.5807
     // (258,254,416,982,933.722596) = 258,254,417,028,433.722596 -> 258,254,417,028,433.7226
-    EXPECT_EQ(tax("indAmt2001.tbl", "Most Filers", Currency::fromScaled(LLONG_MAX)),
-              money("258,254,417,028,433.7226"));
+    EXPECT_EQ(tax("indAmt2001.tbl", "Most Filers", Currency::fromScaled(LLONG_MAX)), money("258,254,417,028,433.7226"));
 }
 
 }  // namespace

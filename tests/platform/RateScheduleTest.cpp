@@ -57,8 +57,6 @@ namespace {
 
 const std::string kData = TAVREL_TEST_DATA;
 
-
-
 template <class F>
 TaxError errorOf(F&& call) {
     try {
@@ -221,8 +219,8 @@ TEST(RateFileChecks, WrongCheckFigureNamesFileLineAndBothFigures) {
 TEST(RateFileChecks, RateAbove100PercentNamesFileAndLine) {
     const TaxError e = loadError("bad-rate.tbl", "Too Much");
     EXPECT_EQ(e.number(), 5);
-    EXPECT_EQ(e.source(), "RateSchedule.Load: rate file \"" + kData +
-                              "/rates/bad-rate.tbl\" line 4: the rate 150% is above 100%");
+    EXPECT_EQ(e.source(),
+              "RateSchedule.Load: rate file \"" + kData + "/rates/bad-rate.tbl\" line 4: the rate 150% is above 100%");
 }
 
 TEST(RateFileChecks, LastBracketMustBeOpenEnded) {

@@ -34,8 +34,10 @@ void save(QWidget& w, const QString& name) {
     QApplication::processEvents();
     QApplication::processEvents();
     const QString path = outFolder + "/" + name + ".png";
-    if (!w.grab().save(path)) std::cerr << "could not save " << path.toStdString() << "\n";
-    else std::cout << path.toStdString() << "\n";
+    if (!w.grab().save(path))
+        std::cerr << "could not save " << path.toStdString() << "\n";
+    else
+        std::cout << path.toStdString() << "\n";
     w.hide();
 }
 
@@ -47,7 +49,9 @@ public:
     }
     std::optional<std::string> openFileName(const shell::FileDialogOptions&, std::string&) override { return {}; }
     std::optional<std::string> saveFileName(const shell::FileDialogOptions&, std::string&) override { return {}; }
-    std::optional<shell::ReportFlags> chooseReports(std::string_view, const shell::ReportFlags& c) override { return c; }
+    std::optional<shell::ReportFlags> chooseReports(std::string_view, const shell::ReportFlags& c) override {
+        return c;
+    }
     std::optional<shell::PrintSetup> printSetup(const shell::PrintSetup&) override { return {}; }
     std::optional<shell::FontChoice> chooseFont(const shell::FontChoice& c) override { return c; }
     bool errorWarning(std::string_view) override { return false; }

@@ -45,7 +45,9 @@ void setVisible(const ControlMap& controls, const ControlRef (&refs)[N], bool vi
 }
 
 // A caption of two lines: who, then the year.
-std::string twoLines(std::string_view who, std::string_view year) { return std::string(who) + "\n" + std::string(year); }
+std::string twoLines(std::string_view who, std::string_view year) {
+    return std::string(who) + "\n" + std::string(year);
+}
 
 }  // namespace
 

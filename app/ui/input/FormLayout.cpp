@@ -80,8 +80,7 @@ public:
         for (std::size_t i = 0; i < table.size();) {
             // A line: consecutive rows of one control sharing one label.
             std::size_t end = i + 1;
-            while (end < table.size() && table[end].control == table[i].control &&
-                   table[end].label == table[i].label)
+            while (end < table.size() && table[end].control == table[i].control && table[end].label == table[i].label)
                 ++end;
             if (table[i].page == page_) addLine(table.subspan(i, end - i));
             i = end;

@@ -62,8 +62,8 @@ TextChgResult TextChg(QLineEdit& box, PropertyBag& object, std::string_view prop
             putBack(box, object, property, fixedWidth, caret - 1, context);
         } catch (const TaxError& e) {
             // The value cannot even be read back: the field keeps what was typed.
-            context.shell.errors.ReportWarning(e.number(), e.description(),
-                                               "ControlExtend.TextChg\r" + e.source(), shell::kFileDescription);
+            context.shell.errors.ReportWarning(e.number(), e.description(), "ControlExtend.TextChg\r" + e.source(),
+                                               shell::kFileDescription);
         }
     }
     return TextChgResult::Rejected;

@@ -147,9 +147,8 @@ void frmIP::load() {
             bool ok = false;
             const int status = qs(fields::readTarget(planner, f).getProperty(f.property)).toInt(&ok);
             QListWidget* list = filingStatusList();
-            const int row = ok && status >= 1 && status <= static_cast<int>(fields::kFilingStatusTexts.size())
-                                ? status - 1
-                                : -1;
+            const int row =
+                ok && status >= 1 && status <= static_cast<int>(fields::kFilingStatusTexts.size()) ? status - 1 : -1;
             list->setCurrentRow(row);
             if (row < 0) list->clearSelection();
         }

@@ -51,7 +51,8 @@ void QtPrinter::makeRoom(double height) {
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device_)) {
             painter_.reset();
-            const QString target = device_.outputFileName().isEmpty() ? device_.printerName() : device_.outputFileName();
+            const QString target =
+                device_.outputFileName().isEmpty() ? device_.printerName() : device_.outputFileName();
             printerError("Print: cannot start printing on \"" + target.toStdString() + "\"");
         }
         painter_->setFont(font_);

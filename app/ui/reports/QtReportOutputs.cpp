@@ -29,7 +29,9 @@ private:
 };
 
 QtReportOutputs::QtReportOutputs(shell::Shell& shell, QWidget* parent, std::function<void()> printReports)
-    : shell_(shell), parent_(parent), printReports_(std::move(printReports)),
+    : shell_(shell),
+      parent_(parent),
+      printReports_(std::move(printReports)),
       screen_(std::make_unique<ScreenDestination>(parent, printReports_)),
       file_(std::make_unique<FileOutput>(shell.state)) {}
 

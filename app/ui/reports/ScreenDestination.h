@@ -18,8 +18,7 @@ class ScreenDestination final : public reports::ReportDestination {
 public:
     // The windows are children of `parent` (closed with it); "print" in any of
     // them calls `onPrint`.
-    ScreenDestination(QWidget* parent, std::function<void()> onPrint)
-        : parent_(parent), onPrint_(std::move(onPrint)) {}
+    ScreenDestination(QWidget* parent, std::function<void()> onPrint) : parent_(parent), onPrint_(std::move(onPrint)) {}
 
     void beginReport(const reports::Report& report) override;
     void block(const reports::Block& block, const reports::Headings& headings) override;

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 
-
 namespace tavrel::ui {
 
 int runInteractive(shell::AppState& state, int& argc, char** argv) {

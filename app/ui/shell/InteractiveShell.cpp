@@ -53,16 +53,14 @@ void InteractiveShell::warn(const TaxError& e, const std::string& where) {
                           shell::kFileDescription);
 }
 
-bool InteractiveShell::updateDue(const QDate& today) {
-    return today > QDate(shell::kVersionMajor + 1, 2, 1);
-}
+bool InteractiveShell::updateDue(const QDate& today) { return today > QDate(shell::kVersionMajor + 1, 2, 1); }
 
 void InteractiveShell::Chk4Update() {
     if (!updateDue(parts_.today())) return;
     dialogs_.updateAlert("The version that you are using now is " + state_.VersionShort + ", which was updated for " +
                          std::to_string(shell::kVersionMajor) + ".\r\n\r\n" +
-                         "You may want to consider checking to see if " + "there is a more current version by clicking " +
-                         "on the button, below.");
+                         "You may want to consider checking to see if " +
+                         "there is a more current version by clicking " + "on the button, below.");
 }
 
 void InteractiveShell::start() {
@@ -226,8 +224,10 @@ void InteractiveShell::showHelp(bool search) {
         return;
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(file);
-    if (search) help_->showSearch();
-    else help_->showContents();
+    if (search)
+        help_->showSearch();
+    else
+        help_->showContents();
 }
 
 void InteractiveShell::helpContents() { showHelp(false); }
@@ -248,9 +248,10 @@ void InteractiveShell::exit() {
 
 void InteractiveShell::FatalError(int number, const std::string& location) {
     const std::string text = std::string("An error has occurred in the ") + shell::kFileDescription + ".\n\n" +
-                             "Error Number:   " + std::to_string(number) + "\n" + "Error Type:        " +
-                             std::string(standardDescription(number)) + "\n" + "Location:           " + location +
-                             "\n\n" + "Do you want to save your data before the program shuts down?";
+                             "Error Number:   " + std::to_string(number) + "\n" +
+                             "Error Type:        " + std::string(standardDescription(number)) + "\n" +
+                             "Location:           " + location + "\n\n" +
+                             "Do you want to save your data before the program shuts down?";
     const bool saveFirst =
         dialogs_.message("WARNING!", text, shell::Icon::Critical, shell::Buttons::YesNo) == shell::Answer::Yes;
     ShutDown(saveFirst);

@@ -77,10 +77,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         busyBlocked_ << a;
         return a;
     };
-    lawTables_ = addLaw("mnuOptionsLawTables", "&2008 Tables: both years under the 2008 law",
-                        osgrin::LawEdition::Tables2008);
-    lawEnacted_ = addLaw("mnuOptionsLawEnacted", "&Enacted: each year under its own law as enacted",
-                         osgrin::LawEdition::Enacted);
+    lawTables_ =
+        addLaw("mnuOptionsLawTables", "&2008 Tables: both years under the 2008 law", osgrin::LawEdition::Tables2008);
+    lawEnacted_ =
+        addLaw("mnuOptionsLawEnacted", "&Enacted: each year under its own law as enacted", osgrin::LawEdition::Enacted);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
     addCommand(help, "mnuHelpContents", "&Contents", &C::helpContents);
@@ -90,11 +90,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     QToolBar* bar = addToolBar("Toolbar");
     bar->setObjectName("tbToolBar");
-    const std::pair<const char*, QStyle::StandardPixmap> keys[] = {
-        {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
-        {"Save", QStyle::SP_DialogSaveButton}, {"Input", QStyle::SP_FileDialogDetailedView},
-        {"Preview", QStyle::SP_FileDialogContentsView}, {"Print", QStyle::SP_ComputerIcon},
-        {"Help", QStyle::SP_DialogHelpButton}};
+    const std::pair<const char*, QStyle::StandardPixmap> keys[] = {{"New", QStyle::SP_FileIcon},
+                                                                   {"Open", QStyle::SP_DialogOpenButton},
+                                                                   {"Save", QStyle::SP_DialogSaveButton},
+                                                                   {"Input", QStyle::SP_FileDialogDetailedView},
+                                                                   {"Preview", QStyle::SP_FileDialogContentsView},
+                                                                   {"Print", QStyle::SP_ComputerIcon},
+                                                                   {"Help", QStyle::SP_DialogHelpButton}};
     for (const auto& [key, icon] : keys) {
         QAction* a = bar->addAction(style()->standardIcon(icon), key);
         a->setObjectName(QString("tb") + key);
@@ -130,13 +132,20 @@ void MainWindow::run(std::function<void()> Commands::*command) {
 
 void MainWindow::runToolbarKey(const QString& key) {
     using C = Commands;
-    if (key == "New") run(&C::newFile);
-    else if (key == "Open") run(&C::open);
-    else if (key == "Save") run(&C::save);
-    else if (key == "Input") run(&C::inputs);
-    else if (key == "Preview") run(&C::preview);
-    else if (key == "Print") run(&C::print);
-    else if (key == "Help") run(&C::helpContents);
+    if (key == "New")
+        run(&C::newFile);
+    else if (key == "Open")
+        run(&C::open);
+    else if (key == "Save")
+        run(&C::save);
+    else if (key == "Input")
+        run(&C::inputs);
+    else if (key == "Preview")
+        run(&C::preview);
+    else if (key == "Print")
+        run(&C::print);
+    else if (key == "Help")
+        run(&C::helpContents);
 }
 
 void MainWindow::setBusy(bool busy) {

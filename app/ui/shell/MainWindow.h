@@ -24,7 +24,7 @@ public:
     struct Commands {
         std::function<void()> newFile, open, save, saveAs, preview, print, viewReports, exit, inputs, fonts,
             helpContents, helpSearch, about;
-        std::function<void(int)> recent;  // 1 to 5
+        std::function<void(int)> recent;              // 1 to 5
         std::function<void(osgrin::LawEdition)> law;  // Options > Tax Law
     };
 

@@ -6,7 +6,7 @@
 
 #include "base/AppState.h"
 
-extern "C" __attribute__((visibility("default"))) int tavrel_run_interactive(tavrel::shell::AppState* state,
-                                                                             int* argc, char** argv) {
+extern "C" __attribute__((visibility("default"))) int tavrel_run_interactive(tavrel::shell::AppState* state, int* argc,
+                                                                             char** argv) {
     return tavrel::ui::runInteractive(*state, *argc, argv);
 }

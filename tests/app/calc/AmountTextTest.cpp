@@ -32,10 +32,35 @@ ScannedValue scan(std::string_view line, std::string_view* rest = nullptr) {
 
 TEST(ScanValue, AgreesWithTheFullParserOnEveryForm) {
     // Plain decimals (read on the way) and every other form (left to the parser).
-    for (const char* text : {"0", "7", "-3000", "+12", "1234.56", "0.0001", "-0.5", ".5", "5.", "-.25",
-                             "12345678901234", "123456789012345", "1.23456", "0.00005", "1.5e3", "25E-2",
-                             "0000012", "-0", "abc", "-", "+", ".", "1 2", "12a", "0x10", "\"5\"", "nan",
-                             "99999999999999999999", "1e30"}) {
+    for (const char* text : {"0",
+                             "7",
+                             "-3000",
+                             "+12",
+                             "1234.56",
+                             "0.0001",
+                             "-0.5",
+                             ".5",
+                             "5.",
+                             "-.25",
+                             "12345678901234",
+                             "123456789012345",
+                             "1.23456",
+                             "0.00005",
+                             "1.5e3",
+                             "25E-2",
+                             "0000012",
+                             "-0",
+                             "abc",
+                             "-",
+                             "+",
+                             ".",
+                             "1 2",
+                             "12a",
+                             "0x10",
+                             "\"5\"",
+                             "nan",
+                             "99999999999999999999",
+                             "1e30"}) {
         const ScannedValue v = scan(text);
         const Currency::ParseResult expected = Currency::parse(text);
         EXPECT_EQ(v.amount.status, expected.status) << text;
@@ -96,8 +121,10 @@ TEST(WriteAmount, IsTheExactTextWithAtLeastTwoDecimals) {
         for (const std::int64_t scaled : {power - 1, power, power + 1, power + 7'654, -power, -(power - 1)}) {
             std::string expected = Currency::fromScaled(scaled).toExactText();
             const auto point = expected.find('.');
-            if (point == std::string::npos) expected += ".00";
-            else if (expected.size() - point == 2) expected += '0';
+            if (point == std::string::npos)
+                expected += ".00";
+            else if (expected.size() - point == 2)
+                expected += '0';
             char buffer[tavrel::calc::kMaxAmountChars];
             char* end = tavrel::calc::writeAmount(buffer, Currency::fromScaled(scaled));
             EXPECT_EQ(std::string(buffer, end), expected) << scaled;

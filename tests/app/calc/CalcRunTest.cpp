@@ -46,7 +46,8 @@ constexpr const char* kHeader = "taxsimid,year,v10,v13,v14,v17,v18,v26,v27,v28,t
 // 2008 single with $50,000 of wages under the law as enacted (see
 // TaxsimReturnTest for the figures): the patched AMT exemption of 46,200 leaves
 // 3,800 at 26% = 988 of tentative minimum tax.
-constexpr const char* kSingleRow = "1,2008,50000.00,5450.00,3500.00,0.00,41050.00,50000.00,0.00,6606.25,988.00,0.00,6606.25,\n";
+constexpr const char* kSingleRow =
+    "1,2008,50000.00,5450.00,3500.00,0.00,41050.00,50000.00,0.00,6606.25,988.00,0.00,6606.25,\n";
 
 }  // namespace
 
@@ -61,12 +62,12 @@ TEST(CalcRun, WritesTheHeaderAndExactMoney) {
 TEST(CalcRun, ABadRowDoesNotStopTheOthers) {
     TempDir dir;
     const Result r = calcOn(dir,
-                        "taxsimid,year,mstat,pwages,gssi\n"
-                        "1,2008,1,50000,0\n"
-                        "2,2012,1,50000,0\n"
-                        "3,2008,1,abc,0\n"
-                        "4,2008,1,50000,1200\n"
-                        "1,2008,1,50000,0\n");
+                            "taxsimid,year,mstat,pwages,gssi\n"
+                            "1,2008,1,50000,0\n"
+                            "2,2012,1,50000,0\n"
+                            "3,2008,1,abc,0\n"
+                            "4,2008,1,50000,1200\n"
+                            "1,2008,1,50000,0\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, std::string(kHeader) + kSingleRow +
                          "2,2012,,,,,,,,,,,,5 tax year 2012 is outside 2001 to 2009\n"
@@ -79,10 +80,10 @@ TEST(CalcRun, AnEngineErrorFailsItsRowOnly) {
     TempDir dir;
     // Each wage is an amount; together they are beyond the money range.
     const Result r = calcOn(dir,
-                        "taxsimid,year,mstat,pwages,swages\n"
-                        "1,2008,1,50000,0\n"
-                        "2,2008,2,900000000000000,900000000000000\n"
-                        "1,2008,1,50000,0\n");
+                            "taxsimid,year,mstat,pwages,swages\n"
+                            "1,2008,1,50000,0\n"
+                            "2,2008,2,900000000000000,900000000000000\n"
+                            "1,2008,1,50000,0\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, std::string(kHeader) + kSingleRow +
                          "2,2008,,,,,,,,,,,,6 Osgrin Individual Return Engine: clsOsgrinTop.Calculate\n" + kSingleRow);
@@ -124,8 +125,10 @@ TEST(CalcRun, InputsThatCannotBeUsed) {
     for (const Case& c : cases) {
         TempDir dir;
         const std::string path = dir.file(c.file);
-        if (c.contents && std::string(c.contents) == "/") std::filesystem::create_directory(path);
-        else if (c.contents) writeFile(path, c.contents);
+        if (c.contents && std::string(c.contents) == "/")
+            std::filesystem::create_directory(path);
+        else if (c.contents)
+            writeFile(path, c.contents);
         writeFile(dir.file("out.csv"), "kept\n");
         const Result r = calc(request(path, dir.file("out.csv")));
         EXPECT_EQ(r.status, 1) << c.name;
@@ -150,7 +153,8 @@ TEST(CalcRun, AnOutputThatCannotBeWrittenLeavesTheOldFile) {
     writeFile(dir.file("in.csv"), "taxsimid,year,mstat\n1,2008,1\n");
     std::filesystem::create_directory(dir.file("ro"));
     writeFile(dir.file("ro/out.csv"), "kept\n");
-    std::filesystem::permissions(dir.file("ro"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.file("ro"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     testsupport::WithoutPermissionOverride asUser;
     const Result r = calc(request(dir.file("in.csv"), dir.file("ro/out.csv")));
     EXPECT_EQ(r.status, 1);
@@ -165,9 +169,10 @@ TEST(CalcRun, OneThreadAndSeveralGiveTheSameOutput) {
         const int year = 2001 + i % 10;  // 2010 fails
         const int mstat = (i % 4 == 3) ? 6 : 1 + i % 2;
         input += std::to_string(i) + "," + std::to_string(year) + "," + std::to_string(mstat) + "," +
-                 std::to_string(i % 3) + "," + std::to_string(i % 3 ? i % 19 : 0) + "," + std::to_string(1000 * (i % 400)) +
-                 "," + std::to_string(i % 7 ? 0 : 37 * i) + "," + std::to_string((i % 5) * 1000 - 2500) + "," +
-                 std::to_string(i * 11) + "," + std::to_string(i % 9 * 900) + "," + std::to_string(i % 13 * 1300) + "\n";
+                 std::to_string(i % 3) + "," + std::to_string(i % 3 ? i % 19 : 0) + "," +
+                 std::to_string(1000 * (i % 400)) + "," + std::to_string(i % 7 ? 0 : 37 * i) + "," +
+                 std::to_string((i % 5) * 1000 - 2500) + "," + std::to_string(i * 11) + "," +
+                 std::to_string(i % 9 * 900) + "," + std::to_string(i % 13 * 1300) + "\n";
     }
     TempDir dir;
     const Result one = calcOn(dir, input, 1);

@@ -26,8 +26,10 @@ using Table = std::map<std::string, std::map<std::string, std::string>>;  // tax
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out(1);
     for (const char c : line) {
-        if (c == ',') out.emplace_back();
-        else if (c != '\r') out.back() += c;
+        if (c == ',')
+            out.emplace_back();
+        else if (c != '\r')
+            out.back() += c;
     }
     return out;
 }
@@ -49,9 +51,8 @@ Table readTable(const std::string& text) {
 TEST(ReferenceReturns, AgreeWithThePeerWithinADollar) {
     testsupport::TempDir dir;
     std::ostringstream out, err;
-    const int status = tavrel::calc::RunCalc({kData + "/calc-sample.csv", dir.file("results.csv"),
-                                              osgrin::LawEdition::Enacted, 0},
-                                             out, err);
+    const int status = tavrel::calc::RunCalc(
+        {kData + "/calc-sample.csv", dir.file("results.csv"), osgrin::LawEdition::Enacted, 0}, out, err);
     ASSERT_EQ(status, 0) << err.str();
     const Table ours = readTable(testsupport::readFile(dir.file("results.csv")));
     const Table peer = readTable(testsupport::readFile(kData + "/calc-sample.expected.csv"));

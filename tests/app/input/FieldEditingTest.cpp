@@ -49,6 +49,7 @@ void FieldEditingTest::numberThenLetterIsRejected_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("part");
     QTest::addColumn<QString>("property");
+    // clang-format off
     QTest::newRow("wages spouse 1 current") << "txtWages" << 0 << "cur" << "inc" << "WageSp1";
     QTest::newRow("wages spouse 2 next") << "txtWages" << 3 << "nxt" << "inc" << "WageSp2";
     QTest::newRow("SE income spouse 2 current") << "txtSEInc" << 1 << "cur" << "inc" << "SEIncSp2";
@@ -56,6 +57,7 @@ void FieldEditingTest::numberThenLetterIsRejected_data() {
     QTest::newRow("charity next") << "txtDed" << 13 << "nxt" << "item" << "CharDed";
     QTest::newRow("exemptions current") << "txtDep" << 0 << "cur" << "top" << "Dependents";
     QTest::newRow("deferral limit") << "txtMaxInc" << -1 << "planner" << "" << "MaxItemizedTaxDeferred";
+    // clang-format on
 }
 
 void FieldEditingTest::numberThenLetterIsRejected() {
@@ -133,12 +135,14 @@ void FieldEditingTest::enterMovesToTheNextFieldAndWritesNothing_data() {
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("next");
+    // clang-format off
     QTest::newRow("wages, two spouses") << "2" << "txtWages_0" << "txtWages_1";
     QTest::newRow("wages, one taxpayer") << "1" << "txtWages_0" << "txtWages_2";
     QTest::newRow("names") << "2" << "txtSpouse1" << "txtSpouse2";
     QTest::newRow("deductions") << "2" << "txtDed_14" << "txtDed_15";
     QTest::newRow("discount rate") << "2" << "txtDisRate" << "btnFilename";
     QTest::newRow("filing-status list") << "2" << "lstFileStat" << "txtDep_0";
+    // clang-format on
 }
 
 void FieldEditingTest::enterMovesToTheNextFieldAndWritesNothing() {
@@ -147,7 +151,7 @@ void FieldEditingTest::enterMovesToTheNextFieldAndWritesNothing() {
     QFETCH(QString, next);
     FormShell t;
     const std::string file = t.open("a.amt", scenario("Filing Status=" + status.toStdString() + "\n",
-                                                       "Filing Status=" + status.toStdString() + "\n"));
+                                                      "Filing Status=" + status.toStdString() + "\n"));
     const std::string before = testsupport::readFile(file);
     auto form = showForm(t);
     QWidget* start = form->findChild<QWidget*>(from);
@@ -160,8 +164,8 @@ void FieldEditingTest::enterMovesToTheNextFieldAndWritesNothing() {
     QVERIFY(focused);
     QCOMPARE(focused->objectName(), next);
     QVERIFY(t.state.IsSaved);
-    QVERIFY(form->isVisible());                             // no button took the Enter
-    QCOMPARE(testsupport::readFile(file), before);           // nothing saved
+    QVERIFY(form->isVisible());                     // no button took the Enter
+    QCOMPARE(testsupport::readFile(file), before);  // nothing saved
     if (auto* box = qobject_cast<QLineEdit*>(start)) QVERIFY(box->text().startsWith("12"));
 }
 
@@ -169,11 +173,13 @@ void FieldEditingTest::leavingAFieldShowsTheObjectsText_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("discount rate") << "txtDisRate" << "5.00" << "5";
     QTest::newRow("wages rounded with separators") << "txtWages_2" << "1234.5" << "1,235";
     QTest::newRow("deferral limit") << "txtMaxInc" << "40000" << "40,000";
     QTest::newRow("exemptions") << "txtDep_1" << "03" << "3";
     QTest::newRow("name, without the padding") << "txtSpouse1" << "Ann Lee" << "Ann Lee";
+    // clang-format on
 }
 
 void FieldEditingTest::leavingAFieldShowsTheObjectsText() {
@@ -196,9 +202,11 @@ void FieldEditingTest::leavingAFieldShowsTheObjectsText() {
 void FieldEditingTest::fiftyOneCharactersAreTooMany_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("property");
+    // clang-format off
     QTest::newRow("spouse 1") << "txtSpouse1" << "Spouse1";
     QTest::newRow("spouse 2") << "txtSpouse2" << "Spouse2";
     QTest::newRow("second line") << "txtLine2" << "ScenarioDesc";
+    // clang-format on
 }
 
 void FieldEditingTest::fiftyOneCharactersAreTooMany() {
@@ -295,9 +303,11 @@ void FieldEditingTest::savedFlagFollowsAcceptedEditsOnly() {
 void FieldEditingTest::focusSelectsAllAndShowsHelp_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("help");
+    // clang-format off
     QTest::newRow("wages") << "txtWages_2" << "Enter each spouse's wages in the appropriate input box.";
     QTest::newRow("state and local taxes") << "txtDed_3" << "At this input enter State & Local Taxes.";
     QTest::newRow("casualty")
+        // clang-format on
         << "txtDed_10"
         << "Enter any Casualty Loss deduction at this input. The program does not do any limitation computation. "
            "Thus, enter the amount of the deduction, not the amount of the loss.";
@@ -305,14 +315,19 @@ void FieldEditingTest::focusSelectsAllAndShowsHelp_data() {
         << "txtSpouse1"
         << "Name of the first spouse. If there is no spouse, simply enter the name of the taxpayer.";
     QTest::newRow("deferral limit")
-        << "txtMaxInc" << "Enter the maximum amount of income that can be accelerated from next year to this year.";
+        << "txtMaxInc"
+        << "Enter the maximum amount of income that can be accelerated from next year to this year.";
+    // clang-format off
     QTest::newRow("other income: no help") << "txtOtherSE_1" << "";
     QTest::newRow("exemptions: no help") << "txtDep_0" << "";
     QTest::newRow("over 65") << "chk65_3"
+                             // clang-format on
                              << "Check the appropriate box(s) to indicate if either spouse is over 65.";
+    // clang-format off
     QTest::newRow("blind") << "chkBlind_0" << "Check the appropriate box(s) to indicate if either spouse is blind.";
     QTest::newRow("filing status") << "lstFileStat" << "Use the listbox to choose a filing status.";
     QTest::newRow("file name") << "btnFilename"
+                               // clang-format on
                                << "You can change or choose a filename by clicking on the button";
 }
 

@@ -151,27 +151,31 @@ void InputFormTest::filingStatusRule_data() {
     const QStringList all = {"txtSpouse2", "lblSpouse2", "lblSpouse_1", "lblSpouse_3", "chkBlind_1",
                              "chkBlind_3", "chk65_1",    "chk65_3",     "lblSpYr_1",   "lblSpYr_3",
                              "txtWages_1", "txtWages_3", "txtSEInc_1",  "txtSEInc_3"};
-    QTest::newRow("joint to widow") << "2" << "Widow" << all
+    QTest::newRow("joint to widow") << "2"
+                                    << "Widow" << all
                                     << QStringList{"lblSpouse1=Client", "lblSpouse_0=Client\n2008",
                                                    "lblSpYr_0=Client\n2008", "lblSpouse_2=Client\n2009",
                                                    "lblSpYr_2=Client\n2009"};
-    QTest::newRow("single to joint") << "1" << "Joint" << QStringList{}
+    QTest::newRow("single to joint") << "1"
+                                     << "Joint" << QStringList{}
                                      << QStringList{"lblSpouse1=Spouse #1", "lblSpouse_0=Spouse 1 \n2008",
                                                     "lblSpouse_2=Spouse 1 \n2009", "lblSpYr_0=Spouse 1\n2008",
                                                     "lblSpYr_2=Spouse 1\n2009"};
     // Head of Household shows the spouse-2 boxes and their captions and
     // leaves everything else as the previous status had it.
     QTest::newRow("single to head of household")
-        << "1" << "Head of Household"
-        << QStringList{"txtSpouse2", "lblSpouse2", "lblSpYr_1", "lblSpYr_3", "txtWages_1", "txtWages_3",
-                       "txtSEInc_1", "txtSEInc_3"}
+        << "1"
+        << "Head of Household" << QStringList{"txtSpouse2", "lblSpouse2", "lblSpYr_1",  "lblSpYr_3",
+                                              "txtWages_1", "txtWages_3", "txtSEInc_1", "txtSEInc_3"}
         << QStringList{"lblSpouse1=Client", "lblSpouse_0=Spouse 1\n2008", "lblSpouse_2=Spouse 1\n2009",
                        "lblSpYr_0=Client\n2008", "lblSpYr_2=Client\n2009"};
     QTest::newRow("joint to head of household")
-        << "2" << "Head of Household" << QStringList{}
+        << "2"
+        << "Head of Household" << QStringList{}
         << QStringList{"lblSpouse1=Spouse #1", "lblSpouse_0=Spouse 1\n2008", "lblSpYr_0=Spouse 1\n2008"};
-    QTest::newRow("widow to married separate") << "5" << "Married Filing Seperate" << QStringList{}
-                                               << QStringList{"lblSpouse1=Spouse #1"};
+    QTest::newRow("widow to married separate")
+        << "5"
+        << "Married Filing Seperate" << QStringList{} << QStringList{"lblSpouse1=Spouse #1"};
 }
 
 void InputFormTest::filingStatusRule() {
@@ -399,7 +403,8 @@ void InputFormTest::formIsCentredOnTheScreen() {
     plain.setFixedSize(300, 200);
     tavrel::ui::CenterForm(plain);
     const QRect screen = plain.screen()->geometry();
-    QCOMPARE(plain.pos(), QPoint(screen.left() + (screen.width() - 300) / 2, screen.top() + (screen.height() - 200) / 2));
+    QCOMPARE(plain.pos(),
+             QPoint(screen.left() + (screen.width() - 300) / 2, screen.top() + (screen.height() - 200) / 2));
 
     FormShell t;
     auto form = tavrel::ui::LoadIP(t.shell, nullptr);

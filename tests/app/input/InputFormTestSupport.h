@@ -44,8 +44,8 @@ public:
                        std::string_view title) override {
         add("warning", number, description, location, title);
     }
-    bool ReportFatalEx(int number, std::string_view description, std::string_view location, bool,
-                       std::string_view, std::string_view title) override {
+    bool ReportFatalEx(int number, std::string_view description, std::string_view location, bool, std::string_view,
+                       std::string_view title) override {
         add("fatal", number, description, location, title);
         return false;
     }

@@ -52,6 +52,7 @@ private slots:
 void GraphHelperTest::lowerBound_data() {
     QTest::addColumn<qint64>("value");
     QTest::addColumn<double>("bound");
+    // clang-format off
     QTest::newRow("41,250") << qint64(41250) << 40000.0;
     QTest::newRow("44,900") << qint64(44900) << 40000.0;
     QTest::newRow("95,000") << qint64(95000) << 90000.0;
@@ -61,6 +62,7 @@ void GraphHelperTest::lowerBound_data() {
     QTest::newRow("0") << qint64(0) << 0.0;
     QTest::newRow("-500") << qint64(-500) << 0.0;
     QTest::newRow("198,339") << qint64(198339) << 100000.0;
+    // clang-format on
 }
 
 void GraphHelperTest::lowerBound() {
@@ -72,6 +74,7 @@ void GraphHelperTest::lowerBound() {
 void GraphHelperTest::upperBound_data() {
     QTest::addColumn<qint64>("value");
     QTest::addColumn<double>("bound");
+    // clang-format off
     QTest::newRow("44,900") << qint64(44900) << 50000.0;
     QTest::newRow("41,250") << qint64(41250) << 50000.0;
     QTest::newRow("95,000") << qint64(95000) << 100000.0;
@@ -84,6 +87,7 @@ void GraphHelperTest::upperBound_data() {
     QTest::newRow("0") << qint64(0) << 10.0;
     QTest::newRow("-3,000") << qint64(-3000) << 10.0;
     QTest::newRow("999,999,999") << qint64(999999999) << 1000000000.0;
+    // clang-format on
 }
 
 void GraphHelperTest::upperBound() {

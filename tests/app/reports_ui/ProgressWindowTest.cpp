@@ -122,8 +122,7 @@ void ProgressWindowTest::aScopeHidesTheWindowAfterAnError() {
         QVERIFY(window.isVisible());
         QCOMPARE(window.bar()->value(), 150);
         throw std::runtime_error("the search failed");
-    } catch (const std::runtime_error&) {
-    }
+    } catch (const std::runtime_error&) {}
     QVERIFY(!window.isVisible());
     QCOMPARE(window.bar()->value(), 0);
     QVERIFY(planner.progressObserver() == nullptr);

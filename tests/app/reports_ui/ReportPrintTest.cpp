@@ -88,8 +88,8 @@ void ReportPrintTest::printsAllReportsWithHeadingsPageNumbersAndGraph() {
     QCOMPARE(footers.size(), pages.size() - 1);
     for (int i = 0; i < footers.size(); ++i) QCOMPARE(footers[i], QString::number(i + 1));
     // The page headings stand on every numbered page.
-    for (int i = 0; i < pages.size() - 1; ++i) QVERIFY2(pages[i].contains(QStringLiteral("High state taxes in 2008")),
-                                                        qPrintable(pages[i]));
+    for (int i = 0; i < pages.size() - 1; ++i)
+        QVERIFY2(pages[i].contains(QStringLiteral("High state taxes in 2008")), qPrintable(pages[i]));
     // The graph comes last, on its own page.
     QVERIFY(pages.last().contains(QStringLiteral("Deferral Vs. Combined 2008 & 2009 Tax")));
     QVERIFY(!pages.last().contains(QStringLiteral("Page ")));

@@ -99,16 +99,16 @@ class InteractiveShellTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel").clear();
-    }
+    void init() { QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel").clear(); }
 
     void updateAlertAppearsOnlyAfterTheFirstOfFebruary_data() {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<bool>("alert");
+        // clang-format off
         QTest::newRow("2009-02-01") << QDate(2009, 2, 1) << false;
         QTest::newRow("2009-02-02") << QDate(2009, 2, 2) << true;
         QTest::newRow("2026-12-07") << QDate(2026, 12, 7) << true;
+        // clang-format on
     }
     void updateAlertAppearsOnlyAfterTheFirstOfFebruary() {
         QFETCH(QDate, today);
@@ -167,11 +167,17 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("savedKey");
-        QTest::newRow("tables to enacted") << "" << "Law: 2008 Tables" << "Enacted" << "Law: Enacted" << false
-                                           << "Law Edition=Enacted";
-        QTest::newRow("the same law") << "" << "Law: 2008 Tables" << "Tables" << "Law: 2008 Tables" << true
-                                      << "Law Edition=2008 Tables";
-        QTest::newRow("the command line's ends") << "enacted" << "Law: Enacted (this run)" << "Tables"
+        QTest::newRow("tables to enacted") << ""
+                                           << "Law: 2008 Tables"
+                                           << "Enacted"
+                                           << "Law: Enacted" << false << "Law Edition=Enacted";
+        QTest::newRow("the same law") << ""
+                                      << "Law: 2008 Tables"
+                                      << "Tables"
+                                      << "Law: 2008 Tables" << true << "Law Edition=2008 Tables";
+        QTest::newRow("the command line's ends") << "enacted"
+                                                 << "Law: Enacted (this run)"
+                                                 << "Tables"
                                                  << "Law: 2008 Tables" << true << "Law Edition=2008 Tables";
     }
     void taxLawChoice() {
@@ -272,16 +278,18 @@ private slots:
     void damagedFilesNeverEndTheProgramOrMixScenarios_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("binary garbage") << QByteArray("\x01\x02\x00\xff[AM\x00T]\n\x7f", 12) << "warning 13";
         QTest::newRow("bad filing status")
+            // clang-format on
             << QByteArray("[AMT]\nDefer SIT=False\n[Scenario1]\nDependents=2\nFiling Status=Joint\n")
             << "[Scenario1] Filing Status";
         QTest::newRow("overflowing amount")
             << QByteArray("[Scenario2]\nYear=2009\nWages Spouse 1=9e99\n") << "[Scenario2] Wages Spouse 1";
         QTest::newRow("amount whose saved text would overflow")
             << QByteArray("[Scenario2]\nOther Taxes Pd=-922337203685477.5\n") << "[Scenario2] Other Taxes Pd";
-        QTest::newRow("name too long")
-            << QByteArray("[Scenario1]\nSpouse 1=" + QByteArray(60, 'x') + "\n") << "[Scenario1] Spouse 1";
+        QTest::newRow("name too long") << QByteArray("[Scenario1]\nSpouse 1=" + QByteArray(60, 'x') + "\n")
+                                       << "[Scenario1] Spouse 1";
     }
     void damagedFilesNeverEndTheProgramOrMixScenarios() {
         QFETCH(QByteArray, content);

@@ -278,9 +278,9 @@ INSTANTIATE_TEST_SUITE_P(Adj2IncCalcs, HalfSelfEmploymentTax, ::testing::ValuesI
 TEST(Adj2IncCalcs, TotalOfAllAdjustments) {
     iTop r;
     open(r, 2008, 1);
-    r.inc().letProperty("SEIncSp1", "7084");           // SE tax 1,001 -> half 500
-    r.adj().letProperty("IRAContribSP1", "2000");      // not covered: 2,000
-    r.adj().letProperty("SEMedInsPmts", "1000");       // 100%: 1,000
+    r.inc().letProperty("SEIncSp1", "7084");       // SE tax 1,001 -> half 500
+    r.adj().letProperty("IRAContribSP1", "2000");  // not covered: 2,000
+    r.adj().letProperty("SEMedInsPmts", "1000");   // 100%: 1,000
     r.adj().letProperty("OtherAdj2Inc", "250");
     // 2,000 + 0 + 1,000 + 500 + 250 = 3,750
     EXPECT_EQ(Adj2IncCalcs::Adj2IncCalc(r), usd(3750));

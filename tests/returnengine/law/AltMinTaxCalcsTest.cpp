@@ -38,6 +38,7 @@ TEST_P(AmtOrdinaryRates, Tax) {
     EXPECT_EQ(AltMinTaxCalcs::GetAmtTax(r, c.amount), c.tax);
 }
 
+// clang-format off
 const AmtRateCase kAmtRateCases[] = {
     {.name = "Single_100000", .year = 2008, .status = 1, .amount = usd(100000), .tax = usd(26000)},
     {.name = "Joint_100000", .year = 2008, .status = 2, .amount = usd(100000), .tax = usd(26000)},
@@ -62,6 +63,7 @@ const AmtRateCase kAmtRateCases[] = {
     {.name = "2003_MarSep_100000", .year = 2003, .status = 3, .amount = usd(100000), .tax = usd(26250)},
     {.name = "2001_Single_200000", .year = 2001, .status = 1, .amount = usd(200000), .tax = usd(52500)},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtOrdinaryRates, ::testing::ValuesIn(kAmtRateCases),
                          [](const auto& tp) { return std::string(tp.param.name); });
@@ -177,6 +179,7 @@ TEST_P(AmtMedical, Deduction) {
     EXPECT_EQ(r.amt().get(iAMT::TaxInc), usd(c.amtTaxInc));
 }
 
+// clang-format off
 const AmtMedicalCase kAmtMedicalCases[] = {
     // floor 5,000: 12,000 - 5,000 = 7,000; the 2,000 of insurance stays in
     {.name = "InsuranceNotRemoved", .agi = "50000", .medPmts = "12000", .seMedIns = "2000", .medDed = 7000, .amtTaxInc = 43000},
@@ -189,6 +192,7 @@ const AmtMedicalCase kAmtMedicalCases[] = {
     // AGI 50,014.50 is read as 50,015: floor 5,002
     {.name = "AgiReadInWholeDollars", .agi = "50014.50", .medPmts = "12000", .seMedIns = "0", .medDed = 6998, .amtTaxInc = 43017},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtMedical, ::testing::ValuesIn(kAmtMedicalCases),
                          [](const auto& tp) { return std::string(tp.param.name); });
@@ -230,14 +234,14 @@ TEST(AltMinTaxCalcs, AllLinesWithoutCapitalGain) {
     osgrin::ItemDed& d = r.item();
     d.letProperty("MedPmts", "30000");
     d.letProperty("HomeMortIntReg", "8000");
-    d.letProperty("HomeMortIntAmt", "3000");   // regular tax only
+    d.letProperty("HomeMortIntAmt", "3000");  // regular tax only
     d.letProperty("CasualtyDed", "1000");
     d.letProperty("CharDed", "2000");
-    d.letProperty("SITPd", "10000");           // taxes: not allowed
+    d.letProperty("SITPd", "10000");  // taxes: not allowed
     d.letProperty("OtherTaxes", "4000");
-    d.letProperty("MiscDedPmts", "5000");      // not allowed
-    d.letProperty("InvIntDed", "500");         // not allowed
-    r.amt().set(iAMT::AMT, usd(777));          // not CalcAMT's line
+    d.letProperty("MiscDedPmts", "5000");  // not allowed
+    d.letProperty("InvIntDed", "500");     // not allowed
+    r.amt().set(iAMT::AMT, usd(777));      // not CalcAMT's line
 
     const Currency tentative = AltMinTaxCalcs::CalcAMT(r);
 
@@ -272,7 +276,7 @@ TEST(AltMinTaxCalcs, AllLinesWithCapitalGain) {
     r.set(iTop::IncTax, usd(40000));
     r.inc().letProperty("AdjNetCG", "50000");
     r.inc().letProperty("Sec_1_h_1_B_Amount", "12570");
-    r.amt().set(iAMT::TentativeAMT, usd(555));   // not written on this path
+    r.amt().set(iAMT::TentativeAMT, usd(555));  // not written on this path
 
     const Currency tentative = AltMinTaxCalcs::CalcAMT(r);
 
@@ -361,12 +365,16 @@ TEST_P(AmtCapitalGainPart, Tax) {
     AmtWorkRecord record{};
     record.TaxIncPostExemption = usd(c.postExemption);
     Currency tax;
-    if (c.year == 2003) tax = osgrin::Calcs2003::CalcAMTCapGainTax2003(r, record);
-    else if (c.year == 2004) tax = osgrin::Calcs2004::CalcAMTCapGainTax2004(r, record);
-    else tax = osgrin::Calcs2005::CalcAMTCapGainTax2005(r, record);
+    if (c.year == 2003)
+        tax = osgrin::Calcs2003::CalcAMTCapGainTax2003(r, record);
+    else if (c.year == 2004)
+        tax = osgrin::Calcs2004::CalcAMTCapGainTax2004(r, record);
+    else
+        tax = osgrin::Calcs2005::CalcAMTCapGainTax2005(r, record);
     EXPECT_EQ(tax, usd(c.tax));
 }
 
+// clang-format off
 const CgPartCase kCgPartCases[] = {
     // low = min(10,000, 5,000) = 5,000: 250; rest 5,000: 750
     {.name = "2005_IncomeBelowLowAmount", .year = 2005, .postExemption = 5000, .sec1h1b = 10000, .adjNetCG = 10000, .tax = 1000},
@@ -377,6 +385,7 @@ const CgPartCase kCgPartCases[] = {
     // low 12,570: 628.50 -> 628; rest 37,430: 5,614.50 -> 5,614
     {.name = "2005_TiesToEven", .year = 2005, .postExemption = 188125, .sec1h1b = 12570, .adjNetCG = 50000, .tax = 6242},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(AltMinTaxCalcs, AmtCapitalGainPart, ::testing::ValuesIn(kCgPartCases),
                          [](const auto& tp) { return std::string(tp.param.name); });

@@ -129,7 +129,8 @@ TEST_P(MultiRateWorksheet, TaxAndTaxableIncomePutBack) {
     r.set(iTop::IncTax, c.incTax);
     r.inc().set(iInc::NetLTCG, usd(c.netLTCG));
     r.inc().set(iInc::CapGains, usd(c.capGains));
-    const Currency tax = c.year == 2001 ? osgrin::Calcs2001::GetSchedDTax2001(r) : osgrin::Calcs2002::GetSchedDTax2002(r);
+    const Currency tax =
+        c.year == 2001 ? osgrin::Calcs2001::GetSchedDTax2001(r) : osgrin::Calcs2002::GetSchedDTax2002(r);
     EXPECT_EQ(tax, usd(c.tax));
     EXPECT_EQ(r.get(iTop::TaxInc), usd(c.taxInc));
 }

@@ -44,6 +44,7 @@ struct YearFigures {
     std::int64_t childCredit;
 };
 
+// clang-format off
 const YearFigures kYears[] = {
     {.year = 2001, .stdDed = {4550, 7600, 3800, 6650}, .boxUnmarried = 1100, .boxMarried = 900, .exemption = 2900,
      .exemptionStart = {132950, 199450, 99725, 166200}, .share = 1.0, .itemStart = 132950,
@@ -82,6 +83,7 @@ const YearFigures kYears[] = {
      .amtExemption = {46700, 70950, 35475, 46700}, .bracketTop = {33950, 67900, 33950, 45500}, .cgLow = 0.0,
      .cgHigh = 0.15, .wageBase = 106800, .childCredit = 1000},
 };
+// clang-format on
 
 // The AMT phase-out starts are statutory and the same in every year.
 constexpr Four kAmtPhaseOutStart = {112500, 150000, 75000, 112500};
@@ -201,7 +203,8 @@ TEST(LawRows, BracketTopsMatchTheRateFiles) {
     for (const osgrin::law::Edition* e : {&osgrin::law::tables2008Edition(), &osgrin::law::enactedEdition()})
         for (const osgrin::law::YearLaw& row : e->rows)
             for (int s : {kSingle, kJoint, kMarSep, kHead}) {
-                const auto& table = tavrel::platform::RateTable::cached(osgrin::CommonTaxCalcs::rateFilePath(row.rateFile));
+                const auto& table =
+                    tavrel::platform::RateTable::cached(osgrin::CommonTaxCalcs::rateFilePath(row.rateFile));
                 const auto* schedule = table.find(osgrin::CommonTaxCalcs::GetRateTable(s));
                 ASSERT_TRUE(schedule) << row.rateFile;
                 Currency top;
@@ -317,8 +320,10 @@ TEST(EnactedRules, TheChosenDeductionIsNeverWorseAndTiesTakeTheStandard) {
         compute(chosen, true);
         compute(standardOnly, false);
         const Currency tax = chosen.get(iTop::RegAndAmtTax), standardTax = standardOnly.get(iTop::RegAndAmtTax);
-        if (chosen.item().itemizing()) EXPECT_LT(tax, standardTax) << "case " << i;
-        else EXPECT_EQ(tax, standardTax) << "case " << i;
+        if (chosen.item().itemizing())
+            EXPECT_LT(tax, standardTax) << "case " << i;
+        else
+            EXPECT_EQ(tax, standardTax) << "case " << i;
     }
 }
 
@@ -358,9 +363,17 @@ TEST(EnactedRules, IraRangesAndMaximum) {
     const Case cases[] = {
         {.name = "InBand", .covered = true, .over65 = false, .wages = 58000, .contribution = 5000, .deduction = 2500},
         {.name = "AboveBand", .covered = true, .over65 = false, .wages = 63000, .contribution = 5000, .deduction = 0},
-        {.name = "NotCoveredCapped", .covered = false, .over65 = false, .wages = 90000, .contribution = 7000,
+        {.name = "NotCoveredCapped",
+         .covered = false,
+         .over65 = false,
+         .wages = 90000,
+         .contribution = 7000,
          .deduction = 5000},
-        {.name = "CatchUpAt65", .covered = false, .over65 = true, .wages = 90000, .contribution = 7000,
+        {.name = "CatchUpAt65",
+         .covered = false,
+         .over65 = true,
+         .wages = 90000,
+         .contribution = 7000,
          .deduction = 6000},
     };
     for (const Case& c : cases) {

@@ -83,8 +83,8 @@ const StdDedCase kStdDedCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, StandardDeduction, ::testing::ValuesIn(kStdDedCases), [](const auto& tp) {
     const StdDedCase& c = tp.param;
-    std::string name = std::to_string(c.year) + "_" + statusName(c.status) + "_" + std::to_string(c.countedBoxes) +
-                       "boxes";
+    std::string name =
+        std::to_string(c.year) + "_" + statusName(c.status) + "_" + std::to_string(c.countedBoxes) + "boxes";
     if (*c.note) name += std::string("_") + c.note;
     return name;
 });
@@ -94,9 +94,9 @@ TEST(ItemDedCalcs, YearEntryPointsUseTheirOwnFigures) {
     iTop r;
     open(r, 2008, 1, 2);
     r.letIsSp1Over65(true);
-    EXPECT_EQ(osgrin::Calcs2008::StdDed2008(r), usd(6800));  // 5,450 + 1,350
-    EXPECT_EQ(osgrin::Calcs2004::StdDed2004(r), usd(5800));  // 4,850 + 950
-    EXPECT_EQ(osgrin::Calcs2001::StdDed2001(r), usd(5650));  // 4,550 + 1,100
+    EXPECT_EQ(osgrin::Calcs2008::StdDed2008(r), usd(6800));                 // 5,450 + 1,350
+    EXPECT_EQ(osgrin::Calcs2004::StdDed2004(r), usd(5800));                 // 4,850 + 950
+    EXPECT_EQ(osgrin::Calcs2001::StdDed2001(r), usd(5650));                 // 4,550 + 1,100
     EXPECT_EQ(osgrin::Calcs2003::CalcExemptionDedGross2003(r), usd(6100));  // 2 x 3,050
     EXPECT_EQ(osgrin::Calcs2008::CalcExemptionDedGross2008(r), usd(7000));  // 2 x 3,500
 }
@@ -208,6 +208,7 @@ TEST_P(ExemptionPhaseOutSteps, Steps) {
     EXPECT_EQ(rules::exemptionPhaseOutSteps(c.excess, c.stepSize), usd(c.steps));
 }
 
+// clang-format off
 const StepsCase kStepsCases[] = {
     // 2,501 / 2,500 = 1.0004 -> 2
     {.name = "Excess2501", .excess = usd(2501), .stepSize = usd(2500), .steps = 2},
@@ -227,6 +228,7 @@ const StepsCase kStepsCases[] = {
     {.name = "MarSepExcess3750", .excess = usd(3750), .stepSize = usd(1250), .steps = 3},
     {.name = "Excess125000", .excess = usd(125000), .stepSize = usd(2500), .steps = 50},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, ExemptionPhaseOutSteps, ::testing::ValuesIn(kStepsCases),
                          [](const auto& tp) { return std::string(tp.param.name); });
@@ -340,6 +342,7 @@ TEST_P(MedicalDeduction, Deduction) {
     EXPECT_EQ(r.item().get(ItemDed::MedDed), usd(c.deduction));
 }
 
+// clang-format off
 const MedicalCase kMedicalCases[] = {
     // floor 40,000 x 7.5% = 3,000
     {.name = "EqualToFloor", .year = 2008, .agi = 40000, .medPmts = "3000", .seMedIns = "0", .deduction = 0},
@@ -359,6 +362,7 @@ const MedicalCase kMedicalCases[] = {
     // 2002: only 70% of 1,000 = 700 is removed: 4,000 - 700 - 3,000 = 300
     {.name = "2002_Insurance70pct", .year = 2002, .agi = 40000, .medPmts = "4000", .seMedIns = "1000", .deduction = 300},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, MedicalDeduction, ::testing::ValuesIn(kMedicalCases),
                          [](const auto& tp) { return std::string(tp.param.name); });
@@ -384,6 +388,7 @@ TEST_P(MiscellaneousDeduction, Deduction) {
     EXPECT_EQ(r.item().get(ItemDed::MiscDed), usd(c.deduction));
 }
 
+// clang-format off
 const MiscCase kMiscCases[] = {
     // floor 40,000 x 2% = 800
     {.name = "BelowFloor", .agi = 40000, .payments = "799", .deduction = 0},
@@ -393,6 +398,7 @@ const MiscCase kMiscCases[] = {
     {.name = "TieDown", .agi = 40025, .payments = "1001", .deduction = 200},
     {.name = "TieUp", .agi = 40025, .payments = "1002", .deduction = 202},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ItemDedCalcs, MiscellaneousDeduction, ::testing::ValuesIn(kMiscCases),
                          [](const auto& tp) { return std::string(tp.param.name); });
@@ -419,10 +425,10 @@ TEST(ItemDedCalcs, TotalsBelowThePhaseOut) {
     r.set(iTop::AGI, usd(100000));
     ItemDed& d = r.item();
     d.letProperty("SITPd", "3000");
-    d.letProperty("OtherTaxes", "2500.50");     // read as 2,501
+    d.letProperty("OtherTaxes", "2500.50");  // read as 2,501
     d.letProperty("HomeMortIntReg", "7000");
     d.letProperty("HomeMortIntAmt", "2000");
-    d.letProperty("InvIntExp", "9999");         // the expense itself is not a deduction
+    d.letProperty("InvIntExp", "9999");  // the expense itself is not a deduction
     d.letProperty("InvIntDed", "1000");
     d.letProperty("OtherIntDed", "500");
     d.letProperty("CharDed", "1200");

@@ -102,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(TotIncCalcs, CapitalGainNetting, ::testing::ValuesIn(kN
 TEST(TotIncCalcs, InputsEnterInWholeDollarsHalvesAwayFromZero) {
     iTop r;
     open(r, 2008, 1);
-    r.inc().letProperty("WageSp1", "50000.50");     // enters as 50,001
-    r.inc().letProperty("STCG", "-2500.50");        // enters as -2,501
-    r.inc().letProperty("Dividends", "100.49");     // enters as 100
+    r.inc().letProperty("WageSp1", "50000.50");  // enters as 50,001
+    r.inc().letProperty("STCG", "-2500.50");     // enters as -2,501
+    r.inc().letProperty("Dividends", "100.49");  // enters as 100
     TotIncCalcs::CalcTotInc(r);
     EXPECT_EQ(r.inc().get(iInc::NetSTCG), usd(-2501));
     EXPECT_EQ(r.inc().get(iInc::CapGains), usd(-2501));
@@ -142,8 +142,14 @@ const LossLimitCase kLossLimitCases[] = {
     {.name = "Loss3000_01_Single", .net = cents(-300001), .status = 1, .limited = usd(-3000)},
     {.name = "Loss1500_0001_MarSep", .net = Currency::fromScaled(-15000001), .status = 3, .limited = usd(-1500)},
     // less than a cent of loss is not limited
-    {.name = "LossHalfCent_Single", .net = Currency::fromScaled(-50), .status = 1, .limited = Currency::fromScaled(-50)},
-    {.name = "LossHalfCent_MarSep", .net = Currency::fromScaled(-50), .status = 3, .limited = Currency::fromScaled(-50)},
+    {.name = "LossHalfCent_Single",
+     .net = Currency::fromScaled(-50),
+     .status = 1,
+     .limited = Currency::fromScaled(-50)},
+    {.name = "LossHalfCent_MarSep",
+     .net = Currency::fromScaled(-50),
+     .status = 3,
+     .limited = Currency::fromScaled(-50)},
     {.name = "Zero", .net = Currency(), .status = 1, .limited = Currency()},
     {.name = "Gain5000", .net = usd(5000), .status = 3, .limited = usd(5000)},
 };

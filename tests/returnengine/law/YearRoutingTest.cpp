@@ -24,9 +24,9 @@ namespace CommonTaxCalcs = osgrin::CommonTaxCalcs;
 // Routing of every family of the "2008 Tables" edition for 1999 to 2012.
 struct FamilyRouting {
     Family family;
-    int firstOwn;       // first year with a function (or routed to one)
-    int lastOwn;        // last year with its own function; later years use this one's
-    bool y2002Uses2001; // 2002 has no function of its own and uses 2001's
+    int firstOwn;                  // first year with a function (or routed to one)
+    int lastOwn;                   // last year with its own function; later years use this one's
+    bool y2002Uses2001;            // 2002 has no function of its own and uses 2001's
     bool earlierUseFirst = false;  // years before the first use the first year's
 };
 
@@ -150,12 +150,9 @@ TEST_P(SubtractNotZero, Result) {
 
 const SubtractCase kSubtractCases[] = {
     // b - a: the first argument is taken from the second
-    {"SecondLarger", usd(3), usd(10), usd(7)},
-    {"FirstLarger", usd(10), usd(3), Currency()},
-    {"Equal", usd(5), usd(5), Currency()},
-    {"NegativeFirst", usd(-2), usd(3), usd(5)},
-    {"CentBelow", cents(1), Currency(), Currency()},
-    {"Cents", cents(125), cents(350), cents(225)},
+    {"SecondLarger", usd(3), usd(10), usd(7)},       {"FirstLarger", usd(10), usd(3), Currency()},
+    {"Equal", usd(5), usd(5), Currency()},           {"NegativeFirst", usd(-2), usd(3), usd(5)},
+    {"CentBelow", cents(1), Currency(), Currency()}, {"Cents", cents(125), cents(350), cents(225)},
     {"BothNegative", usd(-10), usd(-3), usd(7)},
 };
 

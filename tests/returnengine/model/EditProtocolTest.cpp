@@ -54,7 +54,8 @@ TEST(ReturnInputs, EmptyTaxYearIsTheCurrentYear) {
     iTop r;
     r.BeginEdit();
     r.letProperty("TaxYear", "");
-    const auto today = std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    const auto today =
+        std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
     EXPECT_EQ(r.TaxYear(), static_cast<int>(today.year()));
     const auto e = errorOf([&] { r.letProperty("TaxYear", "next"); });
     ASSERT_TRUE(e);
@@ -110,8 +111,8 @@ TEST(ReturnReading, TaxpayerJoinsTheSpousesNames) {
 TEST(ReturnReading, FilingStatusTexts) {
     iTop r;
     r.BeginEdit();
-    const std::pair<int, const char*> cases[] = {{1, "Single"}, {2, "Joint"}, {3, "Married Sep."},
-                                                 {4, "Head of Hse."}, {5, ""}, {0, ""}, {6, ""}};
+    const std::pair<int, const char*> cases[] = {
+        {1, "Single"}, {2, "Joint"}, {3, "Married Sep."}, {4, "Head of Hse."}, {5, ""}, {0, ""}, {6, ""}};
     for (const auto& [status, text] : cases) {
         r.letFilingStatus(status);
         EXPECT_EQ(r.getProperty("sFilingStatus"), text) << status;
@@ -146,7 +147,7 @@ TEST(ReturnEdit, CalculatedAndDirtyFlagsFollowTheEdits) {
     r.inc().letProperty("WageSp1", "40000");
     r.Calculate();
     EXPECT_TRUE(r.IsCalculated());
-    EXPECT_TRUE(r.IsDirty());  // the computation writes edit-gated lines
+    EXPECT_TRUE(r.IsDirty());                    // the computation writes edit-gated lines
     r.other().letProperty("OtherTaxes", "100");  // other taxes take no part in the flags
     EXPECT_TRUE(r.IsCalculated());
     r.inc().letProperty("WageSp1", "41000");

@@ -159,9 +159,10 @@ TEST(ReturnPersistence, AStoredValueTheSetterRejectsStopsAtThatKey) {
     EXPECT_EQ(e->number(), 10002);
     // The chain names the section and the key of the value the file holds wrongly.
     EXPECT_EQ(e->source(),
-              "clsOsgrinTop.Load\rPersist.Fetch\r\n\r\n[Scenario1] Dependents\r\n\r\nclsOsgrinTop.LetDependents\r\n\r\nOsgrin");
-    EXPECT_EQ(r.TaxYear(), 2006);       // keys before it are taken
-    EXPECT_EQ(r.FilingStatus(), 0);     // keys after it are not
+              "clsOsgrinTop.Load\rPersist.Fetch\r\n\r\n[Scenario1] "
+              "Dependents\r\n\r\nclsOsgrinTop.LetDependents\r\n\r\nOsgrin");
+    EXPECT_EQ(r.TaxYear(), 2006);    // keys before it are taken
+    EXPECT_EQ(r.FilingStatus(), 0);  // keys after it are not
 }
 
 TEST(ReturnPersistence, UnconvertibleFlagOrStatusRaisesTheConversionError) {

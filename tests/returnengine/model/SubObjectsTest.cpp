@@ -121,9 +121,9 @@ TEST(OtherTaxesObject, FicaMethodFollowsTheYearAndTreatsBadWagesAsZero) {
     iOtherTaxes o;
     EXPECT_EQ(o.CalcFicaMethod("abc", 2008), "0");
     EXPECT_EQ(o.CalcFicaMethod("50000", 2002), "1000000");
-    EXPECT_EQ(o.CalcFicaMethod("50000", 2008), "3825");    // 6.2% + 1.45%
-    EXPECT_EQ(o.CalcFicaMethod("50,000", 2015), "3825");   // later years use 2008's rule
-    EXPECT_EQ(o.getProperty("FicaSp1"), "0");              // changes no member
+    EXPECT_EQ(o.CalcFicaMethod("50000", 2008), "3825");   // 6.2% + 1.45%
+    EXPECT_EQ(o.CalcFicaMethod("50,000", 2015), "3825");  // later years use 2008's rule
+    EXPECT_EQ(o.getProperty("FicaSp1"), "0");             // changes no member
 }
 
 TEST(CreditsObject, ChildrenCountIsAWholeNumber) {
