@@ -12,7 +12,9 @@ namespace tavrel::ui {
 std::string QtErrorReporter::text(int number, std::string_view description, std::string_view location) {
     std::string t = "Error " + std::to_string(number) + ": " + shell::errorText(number, description);
     std::string places = shell::readableLocations(location);
-    if (!places.empty()) t += "\n" + places.substr(1);
+    // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // a literal put before a temporary string.
+    if (!places.empty()) t.append("\n").append(places, 1);
     return t;
 }
 
