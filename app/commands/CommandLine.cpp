@@ -1,5 +1,6 @@
 #include "commands/CommandLine.h"
 
+#include "base/ProgramInfo.h"
 #include "common/PropertyBag.h"
 
 namespace tavrel::shell {
@@ -130,7 +131,9 @@ std::string usageText() {
            "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
            "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
            "\n"
-           "Plans the deferral of 2008 state and local taxes into 2009 so that the two\n"
+           "Plans the deferral of " +
+           shell::kCurrentYear + " state and local taxes into " + shell::kNextYear +
+           " so that the two\n"
            "years' regular tax and alternative minimum tax, the second discounted to\n"
            "today, are lowest.\n"
            "\n"

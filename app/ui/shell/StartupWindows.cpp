@@ -47,10 +47,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     title->setFont(big);
     auto* version = new QLabel(QString::fromStdString("Version: " + shell::versionFull()), this);
     version->setObjectName("lblVersion");
-    auto* blurb = new QLabel(
-        "Plans the deferral of state and local taxes between 2008 and 2009 to lower the "
-        "two years' regular tax and alternative minimum tax in present value.",
-        this);
+    auto* blurb = new QLabel(QString::fromStdString("Plans the deferral of state and local taxes between " +
+                                                    shell::kCurrentYear + " and " + shell::kNextYear +
+                                                    " to lower the two years' regular tax and alternative "
+                                                    "minimum tax in present value."),
+                             this);
     blurb->setWordWrap(true);
     layout->addWidget(title);
     layout->addWidget(version);
