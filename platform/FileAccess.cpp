@@ -6,9 +6,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -106,6 +111,86 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+std::string nameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Temporary files are ".NAME.~tavrel-save~" plus six letters or digits: hidden,
+// and unlike anything a user would call a file, so the sweep below can tell
+// its own leftovers from the user's files. A long name is cut so that the
+// whole stays within the longest name a folder entry may have.
+constexpr std::string_view kTemporaryMarker = ".~tavrel-save~";
+constexpr std::size_t kSuffixLength = 6;
+constexpr std::size_t kLongestName = 255;
+
+std::string temporaryPrefix(const std::string& targetName) {
+    const std::size_t room = kLongestName - 1 - kTemporaryMarker.size() - kSuffixLength;
+    return "." + targetName.substr(0, room) + std::string(kTemporaryMarker);
+}
+
+bool isSuffixCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+
+bool isTemporaryOf(std::string_view entry, std::string_view prefix) {
+    return entry.size() == prefix.size() + kSuffixLength && entry.starts_with(prefix) &&
+           std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(), isSuffixCharacter);
+}
+
+std::string randomSuffix() {
+    static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bits)) {
+        // Without the entropy pool the clock will do: a clash only costs another try.
+        bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+               (static_cast<std::uint64_t>(::getpid()) << 40);
+        bits *= 0x9E3779B97F4A7C15ull;
+    }
+    std::string s;
+    for (std::size_t i = 0; i < kSuffixLength; ++i, bits /= kLetters.size())
+        s.push_back(kLetters[bits % kLetters.size()]);
+    return s;
+}
+
+// A temporary file left by a save that never finished is this old at least;
+// a live save keeps writing to its file and holds a lock on it anyway.
+constexpr long kStaleSeconds = 60;
+
+// Removes the temporary files of the target that a killed or crashed save left
+// behind. Cautious on purpose: only our own pattern for this very name, only
+// regular files with one link owned by the user, only when untouched for a
+// while, and only when no process holds the lock every save takes.
+void sweepStaleTemporaries(const std::string& folder, const std::string& prefix) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const int dirFd = ::dirfd(dir);
+    const ::time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!isTemporaryOf(name, prefix)) continue;
+        Descriptor fd(::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!fd.valid()) continue;
+        struct stat st {};
+        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1)
+            continue;
+        const long age = static_cast<long>(now - st.st_mtim.tv_sec);
+        if (age < kStaleSeconds) continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        // The name must still be the file just examined.
+        struct stat named {};
+        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != st.st_dev ||
+            named.st_ino != st.st_ino)
+            continue;
+        (void)::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// The file system has no files without a name (or the kernel predates them);
+// anything else is a real failure to create a file in the folder.
+bool refusesUnnamedFiles(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
+
+std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
 }  // namespace
 
 FileText readTextFile(const std::string& path, std::size_t maxBytes) {
@@ -165,12 +250,27 @@ FileReplacement::FileReplacement(const std::string& path) : target_(path) {
         owner_ = st.st_uid;
         group_ = st.st_gid;
     }
-    temporary_ = target_ + ".XXXXXX";
-    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    // The unnamed file is linked through /proc at the commit; without /proc it
+    // could never be given a name, so the named file is used instead.
+    fd_ = ::open(folderOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd_ >= 0 && ::access(descriptorPath(fd_).c_str(), F_OK) != 0) {
+        ::close(fd_);
+        fd_ = -1;
+        errno = EOPNOTSUPP;
+    }
+    if (fd_ >= 0) {
+        unnamed_ = true;
+    } else if (refusesUnnamedFiles(errno)) {
+        temporary_ = folderOf(target_) + "/" + temporaryPrefix(nameOf(target_)) + "XXXXXX";
+        fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    }
     if (fd_ < 0) {
         failure_ = saveFailure(errno, "cannot create a temporary file in the folder");
         temporary_.clear();
+        return;
     }
+    // Tells a sweep by another process that this file is still being written.
+    (void)::flock(fd_, LOCK_EX | LOCK_NB);
 }
 
 FileReplacement::~FileReplacement() {
@@ -185,6 +285,23 @@ SaveResult FileReplacement::fail(int error, const char* step) {
     temporary_.clear();
     failure_ = saveFailure(error, step);
     return failure_;
+}
+
+bool FileReplacement::giveName() {
+    // A link cannot replace the target, so the complete file gets a temporary
+    // name of its own first, and the rename follows at once.
+    const std::string stem = folderOf(target_) + "/" + temporaryPrefix(nameOf(target_));
+    const std::string source = descriptorPath(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = stem + randomSuffix();
+        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary_ = std::move(name);
+            unnamed_ = false;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
 }
 
 bool FileReplacement::write(std::string_view content) {
@@ -207,6 +324,7 @@ SaveResult FileReplacement::commit(Durability durability) {
             (void)::fchown(fd_, owner_, group_);
     }
     if (flush && ::fsync(fd_) != 0) return fail(errno, "cannot write");
+    if (unnamed_ && !giveName()) return fail(errno, "cannot replace the file");
     const int closed = ::close(fd_);
     fd_ = -1;
     if (closed != 0) return fail(errno, "cannot write");
@@ -215,10 +333,12 @@ SaveResult FileReplacement::commit(Durability durability) {
 
     // Make the rename itself durable. The new contents are already in place, so
     // a failure here is not reported as a failed save.
+    const std::string folder = folderOf(target_);
     if (flush) {
-        Descriptor folder(::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (folder.valid()) (void)::fsync(folder.get());
+        Descriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folderFd.valid()) (void)::fsync(folderFd.get());
     }
+    sweepStaleTemporaries(folder, temporaryPrefix(nameOf(target_)));
     return {};
 }
 

@@ -52,6 +52,14 @@ enum class Durability : std::uint8_t {
 // the target. Without a commit, or when any step fails, the temporary file is
 // removed and the target is left as it was. A symbolic link is followed, so the
 // link stays a link.
+//
+// The temporary file has no name while it is written, so a process killed
+// part-way leaves nothing behind; only the complete file is linked into the
+// folder, as ".NAME.~tavrel-save~" and six letters or digits, just before the
+// rename. Where the file system cannot make a file without a name, the
+// temporary file carries that name from the start. A commit also removes such
+// files of the same target left by a process that died: only regular files of
+// the user, untouched for over a minute and not held by a live save.
 class OSGRIN_API FileReplacement {
 public:
     explicit FileReplacement(const std::string& path);
@@ -68,8 +76,12 @@ public:
 
 private:
     SaveResult fail(int error, const char* step);
+    // Links the unnamed temporary file into the folder; false with errno set.
+    bool giveName();
 
-    std::string target_, temporary_;
+    std::string target_;
+    std::string temporary_;  // the temporary file's path once it has a name
+    bool unnamed_ = false;   // the descriptor is a file without a name yet
     bool existed_ = false;
     unsigned mode_ = 0, owner_ = 0, group_ = 0;
     int fd_ = -1;
