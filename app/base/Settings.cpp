@@ -1,5 +1,6 @@
 #include "base/Settings.h"
 
+#include "base/DataFolder.h"
 #include "base/RecentFiles.h"
 
 #include "platform/IniProfile.h"
@@ -8,23 +9,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace tavrel::shell {
 namespace {
 
 constexpr std::string_view kPreferences = "User Preferences";
-
-// Tried rather than asked: access() answers for the real user and so says yes
-// to root even where the effective rights say no.
-bool folderIsWritable(const std::string& folder) {
-    std::string probe = folder + "/.tavrel-write-test-XXXXXX";
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-}
 
 void warn(Shell& shell, const std::string& text) {
     shell.dialogs.message("WARNING", text, Icon::Exclamation, Buttons::Ok);
@@ -77,7 +66,7 @@ void GetIni(Shell& shell) {
     AppState& s = shell.state;
     s.IniFile = settingsFilePath(s.ProgramFolder, "tavrel");
     s.HideError380 = numberSetting(shell, "Hide Error Msg", "380", 0) != 0;
-    s.DataFilePath = readSetting(shell, "Data Files", "Data File Path", s.ProgramFolder);
+    s.DataFilePath = startingDataFolder(readSetting(shell, "Data Files", "Data File Path", ""));
     writeSetting(shell, "Data Files", "Data File Path", s.DataFilePath);
     std::string font(trimRight(readSetting(shell, kPreferences, "Font Name", "Courier New")));
     s.FontNamePref = font.empty() ? "Courier New" : font;
