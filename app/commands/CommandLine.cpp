@@ -87,26 +87,45 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
     c.silent = IsSilent(args);
     bool inSwitchValue = false;
+    bool afterSwitch = false;
+    // Scenario files named before any switch, each argument a name of its own
+    // (a file manager passes one path per argument, blanks and all).
+    std::vector<std::string> bareNames;
     for (const auto& a : args) {
         const Parsed p = classify(a);
         switch (p.kind) {
         case Switch::Help: c.help = true; break;
         case Switch::Version: c.version = true; break;
         case Switch::None:
-            if (!inSwitchValue) c.problems.push_back("unexpected argument \"" + a + "\"");
+            if (!afterSwitch && endsWithNoCase(a, ".amt"))
+                bareNames.push_back(a);
+            else if (!inSwitchValue)
+                c.problems.push_back("unexpected argument \"" + a + "\"");
             break;
         default: break;
         }
-        if (p.kind != Switch::None)
+        if (p.kind != Switch::None) {
+            afterSwitch = true;
             inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output || p.kind == Switch::Calc ||
                              p.kind == Switch::Law) &&
                             !p.hasInline;
+        }
     }
     c.inputValue = switchValue(args, Switch::Input);
     c.outputValue = switchValue(args, Switch::Output);
     c.inputFile = GetCommandLineFilename(args, ".amt", "/input");
     c.outputFile = GetCommandLineFilename(args, ".txt", "/output");
     c.calcFile = switchValue(args, Switch::Calc, &c.calc);
+    // One scenario per run: a second name is more likely a slip than a wish,
+    // and guessing which one was meant could save over the wrong file.
+    if (bareNames.size() > 1)
+        c.problems.push_back("more than one scenario file: \"" + bareNames[0] + "\" and \"" + bareNames[1] + "\"");
+    else if (bareNames.size() == 1 && !c.inputValue.empty())
+        c.problems.push_back("two scenario files: \"" + bareNames[0] + "\" and the /input \"" + c.inputValue + "\"");
+    else if (bareNames.size() == 1 && c.calc)
+        c.problems.push_back("/calc cannot be combined with a scenario file (\"" + bareNames[0] + "\")");
+    else if (bareNames.size() == 1)
+        c.inputFile = bareNames[0];
     if (c.calc) {
         if (c.calcFile.empty()) c.problems.push_back("/calc needs a CSV file of returns");
         if (!c.outputValue.empty()) {
@@ -128,6 +147,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted]\n"
+           "       tavrel FILE.amt [/output FILE.txt] [/silent] [/law tables|enacted]\n"
            "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
            "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
            "\n"
@@ -138,6 +158,8 @@ std::string usageText() {
            "today, are lowest.\n"
            "\n"
            "  /input FILE.amt    the scenario file to open (the name must end in .amt)\n"
+           "  FILE.amt           the same, named on its own before any switch (one name;\n"
+           "                     not together with /input or /calc)\n"
            "  /output FILE.txt   with /silent: the report file; the detailed report and the\n"
            "                     summary report are appended to it (the name must end in\n"
            "                     .txt); without it the reports go to standard output\n"

@@ -5,7 +5,9 @@
 // "--version" (also "--input=FILE").
 // A switch is a whole argument matched without regard to case; its value is the
 // following arguments up to the next switch, joined by one blank, so an unquoted
-// name with blanks still works. Names keep their case.
+// name with blanks still works. Names keep their case. A scenario file may also
+// be named on its own before any switch ("tavrel FILE.amt"), as a file manager
+// passes it.
 
 #include "returnengine/law/LawEdition.h"
 
@@ -20,7 +22,7 @@ struct CommandLine {
     bool silent = false;
     bool help = false;
     bool version = false;
-    std::string inputFile;                // empty unless the value ends in ".amt" (any case)
+    std::string inputFile;                // of /input or named alone; empty unless it ends in ".amt" (any case)
     std::string outputFile;               // empty unless the value ends in ".txt" (any case)
     std::string inputValue, outputValue;  // the values as given, for messages
     // The return calculator: the input file of /calc (any name) and, with /calc,

@@ -69,7 +69,7 @@ TEST(CommandLine, GnuStyleSwitches) {
 }
 
 TEST(CommandLine, StrayArgumentsAreProblemsNotCrashes) {
-    EXPECT_EQ(parseCommandLine({"plan.amt"}).problems.size(), 1u);
+    EXPECT_EQ(parseCommandLine({"plan.txt"}).problems.size(), 1u);
     EXPECT_EQ(parseCommandLine({"/silent", "extra"}).problems.size(), 1u);
     EXPECT_TRUE(parseCommandLine({}).problems.empty());
     EXPECT_TRUE(parseCommandLine({"/input"}).inputFile.empty());
@@ -104,5 +104,36 @@ TEST(CommandLine, LawAndCalculatorSwitches) {
         EXPECT_EQ(parsed.calcFile, c.calcFile) << c.line;
         EXPECT_EQ(parsed.calcOutputFile, c.calcOutput) << c.line;
         EXPECT_EQ(parsed.problems.size(), c.problems) << c.line;
+    }
+}
+
+// A scenario file named on its own, as a file manager or a terminal user gives
+// it: what each line gives, and what it is refused for.
+TEST(CommandLine, ABareScenarioFile) {
+    struct Case {
+        const char* line;
+        std::string inputFile, outputFile;
+        std::string problem;  // the one problem, or empty for none
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"plan.amt",                               "plan.amt",           "",      ""},
+        {"/home/Ann/Plan.AMT /silent",             "/home/Ann/Plan.AMT", "",      ""},
+        {"plan.amt /silent /output r.txt",         "plan.amt",           "r.txt", ""},
+        {"plan.amt --law=enacted",                 "plan.amt",           "",      ""},
+        {"plan.txt",                               "",                   "",      "unexpected argument \"plan.txt\""},
+        {"plan.amt.bak /silent",                   "",                   "",      "unexpected argument \"plan.amt.bak\""},
+        {"/silent plan.amt",                       "",                   "",      "unexpected argument \"plan.amt\""},
+        {"a.amt b.amt",                            "",                   "",      "more than one scenario file: \"a.amt\" and \"b.amt\""},
+        {"a.amt /input b.amt",                     "b.amt",              "",      "two scenario files: \"a.amt\" and the /input \"b.amt\""},
+        {"a.amt /calc in.csv",                     "",                   "",      "/calc cannot be combined with a scenario file (\"a.amt\")"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const CommandLine parsed = parseCommandLine(words(c.line));
+        EXPECT_EQ(parsed.inputFile, c.inputFile) << c.line;
+        EXPECT_EQ(parsed.outputFile, c.outputFile) << c.line;
+        EXPECT_EQ(parsed.problems, c.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.problem})
+            << c.line;
     }
 }

@@ -91,6 +91,15 @@ TEST(SilentRun, SwitchesInAnyCaseAndOrderAndNamesWithBlanksAndCapitals) {
     EXPECT_EQ(readFile(dir.path() + "/My Report.TXT"), readFile(kData + "/golden/joint-high-income.expected.txt"));
 }
 
+// The name alone, as a file manager passes it, opens the scenario as /input does.
+TEST(SilentRun, AScenarioFileNamedAloneIsTheInput) {
+    ExampleRun run;
+    const auto r = runProgram(kProgram, {run.scenario, "/silent", "/output", run.dir.file("o.txt")});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(readFile(run.dir.file("o.txt")), run.expected);
+}
+
 TEST(SilentRun, SavesTheWholeScenarioBack) {
     ExampleRun run;
     const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent"});
@@ -251,9 +260,9 @@ TEST(CommandLineUse, HelpVersionAndNonsense) {
     const auto version = runProgram(kProgram, {"--VERSION"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_NE(version.out.find("2008.10.0.7"), std::string::npos);
-    const auto stray = runProgram(kProgram, {"plan.amt", "/silent"});
+    const auto stray = runProgram(kProgram, {"plan.txt", "/silent"});
     EXPECT_EQ(stray.exitStatus, 2);
-    EXPECT_NE(stray.err.find("unexpected argument \"plan.amt\""), std::string::npos);
+    EXPECT_NE(stray.err.find("unexpected argument \"plan.txt\""), std::string::npos);
     const auto noFile = runProgram(kProgram, {"/silent"});
     EXPECT_EQ(noFile.exitStatus, 1);
     const auto wrongExtension = runProgram(kProgram, {"/silent", "/input", "plan.txt"});
