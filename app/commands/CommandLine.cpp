@@ -111,8 +111,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                             !p.hasInline;
         }
     }
+    bool outputGiven = false;
     c.inputValue = switchValue(args, Switch::Input);
-    c.outputValue = switchValue(args, Switch::Output);
+    c.outputValue = switchValue(args, Switch::Output, &outputGiven);
     c.inputFile = GetCommandLineFilename(args, ".amt", "/input");
     c.outputFile = GetCommandLineFilename(args, ".txt", "/output");
     c.calcFile = switchValue(args, Switch::Calc, &c.calc);
@@ -135,6 +136,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                 c.problems.push_back("the /output name \"" + c.outputValue + "\" of /calc does not end in .csv");
         }
         if (c.silent || !c.inputValue.empty()) c.problems.push_back("/calc cannot be combined with /silent or /input");
+    } else if (c.silent && outputGiven && c.outputFile.empty()) {
+        // Writing the reports anywhere else than the file asked for would look
+        // like success to a script that then finds no report file.
+        if (c.outputValue.empty())
+            c.problems.push_back("/output needs the name of a report file ending in .txt");
+        else
+            c.problems.push_back("the /output name \"" + c.outputValue + "\" of a silent run does not end in .txt");
     }
     bool lawGiven = false;
     const std::string lawValue = switchValue(args, Switch::Law, &lawGiven);
@@ -162,7 +170,8 @@ std::string usageText() {
            "                     not together with /input or /calc)\n"
            "  /output FILE.txt   with /silent: the report file; the detailed report and the\n"
            "                     summary report are appended to it (the name must end in\n"
-           "                     .txt); without it the reports go to standard output\n"
+           "                     .txt, else the run stops with exit status 2); without\n"
+           "                     /output the reports go to standard output\n"
            "  /silent            run without a window: open the scenario, save it back,\n"
            "                     run the analysis and write the reports, then end\n"
            "  /law tables|enacted  the tax law for this run, overriding the scenario's\n"

@@ -137,3 +137,31 @@ TEST(CommandLine, ABareScenarioFile) {
             << c.line;
     }
 }
+
+// The report file of a silent run must be a .txt: any other name, or none after
+// /output, is refused rather than the reports going to standard output.
+TEST(CommandLine, ASilentRunsReportFileEndsInTxt) {
+    struct Case {
+        const char* line;
+        std::string outputFile;
+        std::string problem;  // the one problem, or empty for none
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"/silent /input a.amt /output r.TXT",   "r.TXT", ""},
+        {"/silent /input a.amt",                 "",      ""},  // standard output
+        {"/silent /input a.amt /output r.csv",   "",      "the /output name \"r.csv\" of a silent run does not end in .txt"},
+        {"a.amt /silent /output My Report",      "",      "the /output name \"My Report\" of a silent run does not end in .txt"},
+        {"/silent /input a.amt /output",         "",      "/output needs the name of a report file ending in .txt"},
+        {"--silent --input=a.amt --output=",     "",      "/output needs the name of a report file ending in .txt"},
+        {"/input a.amt /output r.csv",           "",      ""},  // interactive: warned about, not refused
+        {"/calc in.csv /output r.csv",           "",      ""},  // the calculator writes .csv
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const CommandLine parsed = parseCommandLine(words(c.line));
+        EXPECT_EQ(parsed.outputFile, c.outputFile) << c.line;
+        EXPECT_EQ(parsed.problems, c.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.problem})
+            << c.line;
+    }
+}

@@ -100,6 +100,21 @@ TEST(SilentRun, AScenarioFileNamedAloneIsTheInput) {
     EXPECT_EQ(readFile(run.dir.file("o.txt")), run.expected);
 }
 
+// A report file that is not a .txt is refused before anything is read or
+// written, rather than sending the reports somewhere else.
+TEST(SilentRun, AnOutputNameNotEndingInTxtStopsWithStatus2) {
+    ExampleRun run;
+    const std::string original = readFile(run.scenario);
+    const auto r = runProgram(kProgram, {"/silent", "/input", run.scenario, "/output", run.dir.file("o.csv")});
+    EXPECT_EQ(r.exitStatus, 2);
+    EXPECT_NE(r.err.find("the /output name \"" + run.dir.file("o.csv") + "\" of a silent run does not end in .txt"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(run.dir.entries(), std::vector<std::string>{"joint.amt"});
+    EXPECT_EQ(readFile(run.scenario), original);  // not even saved back
+}
+
 TEST(SilentRun, SavesTheWholeScenarioBack) {
     ExampleRun run;
     const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent"});
