@@ -2,6 +2,7 @@
 // The run-wide state of the program: the one planner, the current file, the
 // settings the run has read, and how it was started.
 
+#include "base/FileStamp.h"
 #include "base/ReportFlags.h"
 
 #include "planner/AMT.h"
@@ -28,6 +29,9 @@ struct AppState {
     std::string VersionShort;
     std::string VersionFull;
     bool IsSaved = true;
+    // The current file as this program last read or wrote it: a save over a
+    // file that has changed since asks first.
+    FileStamp CurrentFileStamp;
     bool HideError380 = false;
     std::string FontNamePref = "Courier New";
     float FontSizePref = 10;

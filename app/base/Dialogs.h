@@ -11,14 +11,16 @@
 namespace tavrel::shell {
 
 enum class Icon { None, Information, Exclamation, Critical };
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// The last two name their buttons by what they do: Save / Don't Save / Cancel
+// and Overwrite / Save As / Cancel answer Yes / No / Cancel.
+enum class Buttons { Ok, YesNo, YesNoCancel, SaveDontSaveCancel, OverwriteSaveAsCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct FileDialogOptions {
     std::string title;  // "Open" or "Save As"
     std::string initialFolder;
     std::string fileName;
-    std::string defaultSuffix = "AMT";
+    std::string defaultSuffix = "amt";
 };
 
 // What the print dialog settles: the printer (or a PDF file) and the copies.
@@ -45,6 +47,11 @@ public:
     // The print dialog ("Print Reports"): printer and copies, or nothing when cancelled.
     virtual std::optional<PrintSetup> printSetup(const PrintSetup& current) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
+    // An error as a person reads it: one plain sentence, with the error's number
+    // and the places it passed through behind a Details button.
+    virtual void error(std::string_view title, std::string_view sentence, std::string_view details) {
+        message(title, std::string(sentence) + "\n\n" + std::string(details), Icon::Exclamation, Buttons::Ok);
+    }
     // The non-fatal warning with its "Don't show this message again" box; true when checked.
     virtual bool errorWarning(std::string_view text) = 0;
 

@@ -23,6 +23,33 @@ FileDialogOptions fileDialog(const AppState& s, std::string title) {
 
 // The three-button question before New and Open discard unsaved inputs; false
 // stops the command (Cancel, or Yes and a Save As that did not save).
+bool isDebugFile(const AppState& s, const std::string& file) { return file == s.ProgramFolder + "/" + s.DebugFile; }
+
+std::string baseName(const std::string& file) {
+    const auto slash = file.find_last_of('/');
+    return slash == std::string::npos ? file : file.substr(slash + 1);
+}
+
+std::string changedOnDiskText(const std::string& file) {
+    return baseName(file) +
+           " has been changed on disk since this program opened or saved it (by another program "
+           "or another person).\n\nOverwrite it with the inputs shown here, save them under "
+           "another name, or cancel?";
+}
+
+// Writes the whole scenario and records the file as written.
+void writeScenario(Shell& shell, const std::string& file) {
+    AppState& s = shell.state;
+    if (!s.IsSilent) {
+        s.DataFilePath = GetPath(file);
+        writeSetting(shell, "Data Files", "Data File Path", s.DataFilePath);
+    }
+    mirvane::SaveScenario(*s.Planner, file);
+    if (isDebugFile(s, file)) return;
+    s.IsSaved = true;
+    s.CurrentFileStamp = stampOf(file);
+}
+
 bool mayDiscardUnsaved(Shell& shell) {
     if (shell.state.IsSilent || shell.state.IsSaved) return true;
     const Answer a =
@@ -62,7 +89,10 @@ OpenResult OpenFile(Shell& shell, std::string_view name) {
         shell.dialogs.message("WARNING", file + " does not exist.", Icon::Exclamation, Buttons::Ok);
         return OpenResult::Missing;
     }
+    // Taken before reading, so that a change made while it is read still counts.
+    const FileStamp stamp = stampOf(file);
     loadScenario(*s.Planner, file);
+    s.CurrentFileStamp = stamp;
     if (name.empty() && !s.IsSilent) MaintMRUList(shell, file);
     s.CurrentFile = file;
     if (!s.IsSilent) {
@@ -73,15 +103,21 @@ OpenResult OpenFile(Shell& shell, std::string_view name) {
     return OpenResult::Opened;
 }
 
-void Save(Shell& shell, std::string_view name) {
+bool Save(Shell& shell, std::string_view name) {
     AppState& s = shell.state;
     const std::string file(name);
-    if (!s.IsSilent) {
-        s.DataFilePath = GetPath(file);
-        writeSetting(shell, "Data Files", "Data File Path", s.DataFilePath);
+    // A scenario without a file of its own is saved under a name the user chooses.
+    if (file.empty() && !s.IsSilent) return SaveAs(shell);
+    if (!s.IsSilent && !isDebugFile(s, file) && changedSince(s.CurrentFileStamp, file)) {
+        switch (shell.dialogs.message("File Changed", changedOnDiskText(file), Icon::Exclamation,
+                                      Buttons::OverwriteSaveAsCancel)) {
+        case Answer::Yes: break;  // Overwrite
+        case Answer::No: return SaveAs(shell);
+        default: return false;
+        }
     }
-    mirvane::SaveScenario(*s.Planner, file);
-    if (file != s.ProgramFolder + "/" + s.DebugFile) s.IsSaved = true;
+    writeScenario(shell, file);
+    return true;
 }
 
 bool SaveAs(Shell& shell) {
@@ -92,10 +128,12 @@ bool SaveAs(Shell& shell) {
         shell.dialogs.message("WARNING", "Filename Empty!", Icon::Critical, Buttons::Ok);
         return false;
     }
-    // The name and the recent-file entry are adopted only once the save succeeded.
-    Save(shell, *chosen);
-    s.CurrentFile = *chosen;
-    s.DataFilePath = folder.empty() ? GetPath(*chosen) : folder;
+    const std::string file = withScenarioExtension(*chosen);
+    // The name and the recent-file entry are adopted only once the save
+    // succeeded; the file dialog has already asked before replacing a file.
+    writeScenario(shell, file);
+    s.CurrentFile = file;
+    s.DataFilePath = folder.empty() ? GetPath(file) : folder;
     MaintMRUList(shell, s.CurrentFile);
     shell.view.setStatusFile(s.CurrentFile);
     return true;
@@ -106,6 +144,7 @@ bool NewFile(Shell& shell, const std::function<void()>& showInputForm) {
     if (!mayDiscardUnsaved(shell)) return false;
     ClearAllData(shell);
     s.CurrentFile = s.DataFilePath + "/UNTITLED.AMT";
+    s.CurrentFileStamp = {};  // a file of that name is someone else's until saved
     shell.view.setStatusFile(s.CurrentFile);
     ShowLaw(shell);
     s.IsSaved = true;
@@ -116,12 +155,19 @@ bool NewFile(Shell& shell, const std::function<void()>& showInputForm) {
     return true;
 }
 
-void GetInputs(Shell& shell) {
+bool GetInputs(Shell& shell) {
     AppState& s = shell.state;
-    Save(shell, s.CurrentFile);
+    if (!Save(shell, s.CurrentFile)) return false;
     ClearAllData(shell);
     loadScenario(*s.Planner, s.CurrentFile);
+    return true;
 }
+
+std::string withScenarioExtension(const std::string& file) {
+    return baseName(file).find('.') == std::string::npos ? file + ".amt" : file;
+}
+
+std::string displayName(const std::string& file) { return file.empty() ? "Untitled" : baseName(file); }
 
 std::string GetPath(std::string_view fullName) {
     const auto slash = fullName.find_last_of('/');

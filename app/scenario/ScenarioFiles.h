@@ -26,8 +26,11 @@ enum class OpenResult { Opened, Cancelled, Missing };
 // not a scenario raises.
 OpenResult OpenFile(Shell& shell, std::string_view name);
 
-// Saves the whole scenario to the file; the objects leave edit mode.
-void Save(Shell& shell, std::string_view name);
+// Saves the whole scenario to the file; the objects leave edit mode. An empty
+// name asks for one (Save As). Over a file that changed on disk since this
+// program last read or wrote it, asks first: Overwrite, Save As or Cancel.
+// False when nothing was saved because the user cancelled.
+bool Save(Shell& shell, std::string_view name);
 
 // Asks for a name, then saves; false when cancelled.
 bool SaveAs(Shell& shell);
@@ -36,8 +39,14 @@ bool SaveAs(Shell& shell);
 // `showInputForm` shows the input form.
 bool NewFile(Shell& shell, const std::function<void()>& showInputForm);
 
-// The input form's OK: save, rebuild the objects empty and read them back.
-void GetInputs(Shell& shell);
+// The input form's OK: save (Save As without a current file), rebuild the
+// objects empty and read them back; false when the save was cancelled.
+bool GetInputs(Shell& shell);
+
+// A chosen name without an extension gets ".amt".
+std::string withScenarioExtension(const std::string& file);
+// The file's name as messages show it ("Untitled" without one).
+std::string displayName(const std::string& file);
 
 // The folder part of a full file name (no trailing separator).
 std::string GetPath(std::string_view fullName);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 using namespace tavrel::shell;
 using testsupport::readFile;
@@ -179,4 +180,64 @@ TEST(ScenarioFiles, PathsAndExistence) {
     EXPECT_TRUE(FileExists(kExample));
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(FileExists("/no/such/file.amt"));
+}
+
+// A file changed on disk since this program opened or saved it (another copy of
+// the program, a sync tool) is never overwritten without a question; what the
+// answer does, row by row.
+TEST(ScenarioFiles, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+    struct Row {
+        const char* name;
+        std::optional<Answer> answer;  // nothing: no question is expected
+        bool changedByOther;
+        bool saved;        // Save's result
+        bool fileIsOurs;   // the file holds this program's inputs afterwards
+        bool savedAsCopy;  // the inputs went to copy.amt
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"unchanged: no question",  std::nullopt,       false, true,  true,  false},
+        {"overwrite",               Answer::Yes,        true,  true,  true,  false},
+        {"save as another name",    Answer::No,         true,  true,  false, true},
+        {"cancel",                  Answer::Cancel,     true,  false, false, false},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        testsupport::TempDir dir;
+        const std::string file = dir.file("plan.amt");
+        std::filesystem::copy_file(kExample, file);
+        testsupport::TestShell ours;
+        ours.state.IniFile = dir.file("tavrel.ini");
+        ASSERT_EQ(OpenFile(ours.shell, file), OpenResult::Opened);
+        ours.state.Planner->cur().inc().letProperty("WageSp1", "111,111");
+        if (r.changedByOther) {
+            // The other program opens, changes and saves the same file.
+            testsupport::TestShell other;
+            other.state.IniFile = dir.file("other.ini");
+            ASSERT_EQ(OpenFile(other.shell, file), OpenResult::Opened);
+            other.state.Planner->cur().inc().letProperty("WageSp1", "222,222");
+            ASSERT_TRUE(Save(other.shell, file));
+            EXPECT_TRUE(other.dialogs.shown.empty());
+        }
+        if (r.answer) ours.dialogs.answers.push_back(*r.answer);
+        ours.dialogs.fileNames.push_back(dir.file("copy"));
+        EXPECT_EQ(Save(ours.shell, file), r.saved);
+        const bool asked = !ours.dialogs.shown.empty() && ours.dialogs.shown[0].title == "File Changed";
+        EXPECT_EQ(asked, r.answer.has_value());
+        if (asked) {
+            EXPECT_EQ(ours.dialogs.shown[0].buttons, Buttons::OverwriteSaveAsCancel);
+        }
+        EXPECT_EQ(readFile(file).find("111,111") != std::string::npos, r.fileIsOurs);
+        EXPECT_EQ(std::filesystem::exists(dir.file("copy.amt")), r.savedAsCopy);  // ".amt" added
+        if (r.changedByOther && !r.fileIsOurs) {
+            EXPECT_NE(readFile(file).find("222,222"), std::string::npos);
+        }
+        // Once this program has written the file, the next save asks nothing.
+        if (r.saved) {
+            ours.dialogs.shown.clear();
+            EXPECT_TRUE(Save(ours.shell, ours.state.CurrentFile));
+            EXPECT_TRUE(ours.dialogs.shown.empty());
+        }
+    }
 }

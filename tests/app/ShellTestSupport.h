@@ -37,8 +37,10 @@ public:
     std::optional<std::string> saveFileName(const FileDialogOptions&, std::string&) override { return nextName(); }
     std::optional<ReportFlags> chooseReports(std::string_view caption, const ReportFlags& current) override {
         shown.push_back({std::string(caption), "", Icon::None, Buttons::Ok});
+        if (cancelReports) return std::nullopt;
         return current;
     }
+    bool cancelReports = false;  // the selection dialog is cancelled
     std::optional<PrintSetup> printSetup(const PrintSetup& current) override {
         shown.push_back({"Print Reports", "", Icon::None, Buttons::Ok});
         if (!printTo) return std::nullopt;
