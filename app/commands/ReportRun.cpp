@@ -61,23 +61,20 @@ shell::ReportFlags chooseReports(shell::Shell& shell, Destination where) {
 
 }  // namespace
 
-void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
+void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs, const ReportChoice& choice) {
     shell::AppState& s = shell.state;
     mirvane::AMT& p = *s.Planner;
     RunScope scope(p, outputs, s.IsSilent);
     // Both years under the scenario's law, or the one the command line chose.
     mirvane::putUnderLaw(p, shell::effectiveLaw(s));
-    const shell::ReportFlags flags = chooseReports(shell, where);
-    s.Reports = flags;
+    const shell::ReportFlags& flags = choice.flags;
     if (!flags.any()) return;
     if (flags.summary || flags.detailed) mirvane::RunAnalysisProtocol(p);
 
     int copies = 1;
     if (where == Destination::Printer) {
-        const auto setup = shell.dialogs.printSetup({});
-        if (!setup || setup->copies < 1) return;  // printing cancelled
-        copies = setup->copies;
-        scope.startPrinting(*setup);
+        copies = choice.print.copies;
+        scope.startPrinting(choice.print);
     }
     scope.startBusy();
     ReportDestination& out = outputs.destination(where);
@@ -102,11 +99,27 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs) 
     }
 }
 
+std::optional<ReportChoice> ChooseReportRun(shell::Shell& shell, Destination where) {
+    ReportChoice choice;
+    choice.flags = chooseReports(shell, where);
+    shell.state.Reports = choice.flags;
+    if (!choice.flags.any()) return std::nullopt;
+    if (where == Destination::Printer) {
+        const auto setup = shell.dialogs.printSetup({});
+        if (!setup || setup->copies < 1) return std::nullopt;  // printing cancelled
+        choice.print = *setup;
+    }
+    return choice;
+}
+
 void RouteOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
-    const std::string file = shell.state.CurrentFile;
-    shell::Save(shell, file);
+    // The questions come first: a run the user cancels has written nothing.
+    const auto choice = ChooseReportRun(shell, where);
+    if (!choice) return;
+    if (!shell::Save(shell, shell.state.CurrentFile)) return;
+    const std::string file = shell.state.CurrentFile;  // Save may have asked for a new name
     shell::OpenFile(shell, file);
-    RunReports(shell, where, outputs);
+    RunReports(shell, where, outputs, *choice);
     shell::OpenFile(shell, file);
 }
 

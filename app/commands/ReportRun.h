@@ -7,6 +7,8 @@
 
 #include "base/Shell.h"
 
+#include <optional>
+
 namespace tavrel::reports {
 
 // What only the interactive program provides around a report run.
@@ -38,10 +40,21 @@ private:
     FileDestination file_;
 };
 
-// The report run with a destination; the selection dialog unless silent.
-void RunReports(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs);
+// What the user settled before a run: the reports, and for the printer the print setup.
+struct ReportChoice {
+    shell::ReportFlags flags;
+    shell::PrintSetup print;
+};
 
-// Save, reopen, run the reports, reopen.
+// The selection dialog (none in a silent run: the summary and the detailed
+// report) and, for the printer, the print dialog; nothing when cancelled.
+std::optional<ReportChoice> ChooseReportRun(shell::Shell& shell, shell::Destination where);
+
+// The report run with a destination and what was chosen for it.
+void RunReports(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs, const ReportChoice& choice);
+
+// Ask what to run, then save, reopen, run the reports, reopen; nothing is
+// saved when the user cancels a question.
 void RouteOutput(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs);
 
 }  // namespace tavrel::reports

@@ -90,7 +90,9 @@ std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane:
 }
 
 std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner) {
-    if (!planner.values().DecreaseItemizedTax) return std::nullopt;
+    // Without a search in this run the planner may still hold the curve of an
+    // earlier scenario; it is never shown.
+    if (!planner.values().DecreaseItemizedTax || !planner.values().DeferItemizedTax) return std::nullopt;
     const auto points = planner.pointsIfAny();
     return RunDetailGraph(true, points.get());
 }

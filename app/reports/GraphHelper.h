@@ -64,10 +64,14 @@ struct GraphData {
 };
 
 // The graph of the planner's curve after a report run's analysis; nothing when
-// no search was asked for (DecreaseItemizedTax not set). The axes run from the
+// no search was run (DecreaseItemizedTax or DeferItemizedTax not set). The axes run from the
 // helper's bounds, widened when a flat or empty curve would make them collapse.
 std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner);
 // The same from the flag and the curve (null: no curve).
 std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points);
+
+// What the graph window says when the run had no search to draw.
+inline constexpr const char* kNoSearchText =
+    "No deferral search was run for this scenario (deferral is off), so there is no curve to show.";
 
 }  // namespace tavrel::reports

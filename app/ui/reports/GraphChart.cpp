@@ -97,6 +97,15 @@ void ChartWindow::setGraph(const reports::GraphData& graph) {
     delete old;
 }
 
+void ChartWindow::setNoGraph(const QString& why) {
+    QChart* old = view_->chart();
+    auto* empty = new QChart;
+    empty->setTitle(why);
+    empty->legend()->hide();
+    view_->setChart(empty);
+    delete old;
+}
+
 QChart* ChartWindow::chart() const { return view_->chart(); }
 
 void ChartWindow::showEvent(QShowEvent* event) {

@@ -37,6 +37,8 @@ class ChartWindow final : public QWidget {
 public:
     explicit ChartWindow(QWidget* parent = nullptr);
     void setGraph(const reports::GraphData& graph);
+    // No curve: an empty chart whose title says why.
+    void setNoGraph(const QString& why);
     QChart* chart() const;
     QChartView* view() const { return view_; }
 

@@ -56,13 +56,15 @@ reports::ReportDestination& QtReportOutputs::destination(shell::Destination wher
 
 void QtReportOutputs::graph(shell::Destination where, const mirvane::AMT& planner) {
     const auto data = reports::RunDetailGraph(planner);
-    if (!data) return;
     if (where == shell::Destination::Screen) {
         if (!chart_) chart_ = new ChartWindow(parent_);
-        chart_->setGraph(*data);
+        if (data)
+            chart_->setGraph(*data);
+        else
+            chart_->setNoGraph(reports::kNoSearchText);
         chart_->show();
         chart_->raise();
-    } else if (where == shell::Destination::Printer && job_) {
+    } else if (data && where == shell::Destination::Printer && job_) {
         job_->printGraph(*data);
     }
 }
