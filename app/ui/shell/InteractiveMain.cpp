@@ -32,7 +32,9 @@ int runInteractive(shell::AppState& state, int& argc, char** argv) {
     bool quitRequested = false;
     int exitCode = 0;
     InteractiveShell::Parts parts;
-    parts.inputForm = [](shell::Shell& shell, QWidget* parent) { InitIP(shell, parent); };
+    parts.inputForm = [](shell::Shell& shell, QWidget* parent, const std::string& focus) {
+        InitIP(shell, parent, focus);
+    };
     parts.outputs = [](shell::Shell& shell, QWidget* parent, std::function<void()> print) {
         return std::make_unique<QtReportOutputs>(shell, parent, std::move(print));
     };

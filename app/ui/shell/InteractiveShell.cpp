@@ -6,6 +6,8 @@
 #include "base/RecentFiles.h"
 #include "scenario/ScenarioFiles.h"
 #include "base/Settings.h"
+#include "input/FieldTable.h"
+#include "input/MissingInput.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -109,7 +111,7 @@ void InteractiveShell::newFile() {
     if (running_) return;
     try {
         shell::NewFile(shell_, [this] {
-            if (parts_.inputForm) parts_.inputForm(shell_, window_.get());
+            if (parts_.inputForm) parts_.inputForm(shell_, window_.get(), {});
         });
     } catch (const TaxError& e) {
         warn(e, "NewFile");
@@ -128,31 +130,38 @@ void InteractiveShell::openRecent(int index) {
     if (openKeepingScenario(name)) inputs();
 }
 
-void InteractiveShell::save() {
-    if (running_) return;
-    // Without a file of its own the scenario is saved under a name the user chooses.
-    if (state_.CurrentFile.empty()) {
-        saveAs();
-        return;
-    }
+bool InteractiveShell::save() {
+    if (running_) return false;
     try {
-        shell::Save(shell_, state_.CurrentFile);
+        // Without a file of its own the scenario is saved under a name the user chooses.
+        return shell::Save(shell_, state_.CurrentFile);
     } catch (const TaxError& e) {
         warn(e, "Save " + state_.CurrentFile);
+        return false;
     }
 }
 
-void InteractiveShell::saveAs() {
-    if (running_) return;
+bool InteractiveShell::saveAs() {
+    if (running_) return false;
     try {
-        shell::SaveAs(shell_);
+        return shell::SaveAs(shell_);
     } catch (const TaxError& e) {
         warn(e, "SaveAs");
+        return false;
     }
+}
+
+bool InteractiveShell::readyForReports() {
+    const auto missing = ui::fields::missingInput(*state_.Planner);
+    if (!missing) return true;
+    dialogs_.message(shell::kFileDescription, missing->message, shell::Icon::Exclamation, shell::Buttons::Ok);
+    inputs(ui::fields::objectName(missing->control, missing->index));
+    return false;
 }
 
 void InteractiveShell::reports(shell::Destination where) {
     if (running_ || !outputs_) return;
+    if (!readyForReports()) return;
     if (state_.CurrentFile.empty()) {
         saveAs();
         if (state_.CurrentFile.empty()) return;
@@ -180,10 +189,10 @@ void InteractiveShell::reports(shell::Destination where) {
     running_ = false;
 }
 
-void InteractiveShell::inputs() {
+void InteractiveShell::inputs(const std::string& focus) {
     if (running_ || !parts_.inputForm) return;
     try {
-        parts_.inputForm(shell_, window_.get());
+        parts_.inputForm(shell_, window_.get(), focus);
     } catch (const TaxError& e) {
         FatalError(e.number(), "InitIP");
     }
@@ -235,8 +244,19 @@ void InteractiveShell::helpSearch() { showHelp(true); }
 
 void InteractiveShell::about() { dialogs_.about(); }
 
+bool InteractiveShell::maySaveBeforeExit() {
+    if (state_.IsSaved) return true;
+    switch (dialogs_.message(shell::kFileDescription, "Save changes to " + shell::displayName(state_.CurrentFile) + "?",
+                             shell::Icon::Exclamation, shell::Buttons::SaveDontSaveCancel)) {
+    case shell::Answer::Yes: return save();  // a save that fails or is cancelled keeps the program open
+    case shell::Answer::No: return true;
+    default: return false;
+    }
+}
+
 void InteractiveShell::exit() {
     if (running_) return;
+    if (!maySaveBeforeExit()) return;
     // Other windows go first; the main window keeps its placement unless minimised.
     if (help_) help_->close();
     for (QWidget* w : QApplication::topLevelWidgets())

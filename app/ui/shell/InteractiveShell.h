@@ -24,8 +24,9 @@ class InteractiveShell {
 public:
     // What the program's other folders provide, and what tests replace.
     struct Parts {
-        // Shows the input form modally.
-        std::function<void(shell::Shell&, QWidget* parent)> inputForm;
+        // Shows the input form modally, with the focus on the named control
+        // ("lstFileStat"; empty: the form's first field).
+        std::function<void(shell::Shell&, QWidget* parent, const std::string& focus)> inputForm;
         // The screen and printer outputs of report runs; `printCommand` is what a
         // report window's print button runs.
         std::function<std::unique_ptr<reports::ReportOutputs>(shell::Shell&, QWidget* parent,
@@ -55,10 +56,11 @@ public:
     void newFile();
     void openFile();
     void openRecent(int index);
-    void save();
-    void saveAs();
+    // True when the scenario was saved (false: cancelled or failed, and said so).
+    bool save();
+    bool saveAs();
     void reports(shell::Destination where);
-    void inputs();
+    void inputs(const std::string& focus = {});
     void chooseLaw(osgrin::LawEdition law);
     void GetFonts();
     void helpContents();
@@ -79,6 +81,10 @@ public:
 
 private:
     void warn(const TaxError& e, const std::string& where);
+    // Unsaved changes before the program ends: Save, Don't Save or Cancel; true to go on.
+    bool maySaveBeforeExit();
+    // A scenario the reports cannot run on gets a message and the input form on the field.
+    bool readyForReports();
     // Opens a file (empty: ask) with the scenario in memory kept aside until it succeeded.
     bool openKeepingScenario(const std::string& name);
     QString helpFile() const;

@@ -90,20 +90,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     QToolBar* bar = addToolBar("Toolbar");
     bar->setObjectName("tbToolBar");
-    const std::pair<const char*, QStyle::StandardPixmap> keys[] = {{"New", QStyle::SP_FileIcon},
-                                                                   {"Open", QStyle::SP_DialogOpenButton},
-                                                                   {"Save", QStyle::SP_DialogSaveButton},
-                                                                   {"Input", QStyle::SP_FileDialogDetailedView},
-                                                                   {"Preview", QStyle::SP_FileDialogContentsView},
-                                                                   {"Print", QStyle::SP_ComputerIcon},
-                                                                   {"Help", QStyle::SP_DialogHelpButton}};
-    for (const auto& [key, icon] : keys) {
+    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {{"New", QStyle::SP_FileIcon},
+                                                                      {"Open", QStyle::SP_DialogOpenButton},
+                                                                      {"Save", QStyle::SP_DialogSaveButton},
+                                                                      {"Input", QStyle::SP_FileDialogDetailedView},
+                                                                      {"Preview", QStyle::SP_FileDialogContentsView},
+                                                                      {"Print", QStyle::SP_ComputerIcon},
+                                                                      {"Help", QStyle::SP_DialogHelpButton}};
+    for (const auto& [key, icon] : buttons) {
         QAction* a = bar->addAction(style()->standardIcon(icon), key);
         a->setObjectName(QString("tb") + key);
         a->setData(QString(key));
         connect(a, &QAction::triggered, this, [this, k = QString(key)] { runToolbarKey(k); });
         if (QString(key) != "Help") busyBlocked_ << a;
     }
+
+    // The keys every desktop program answers to.
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuFileNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuFileSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuFileSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"mnuFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuHelpContents", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys)
+        if (QAction* a = findChild<QAction*>(name)) a->setShortcut(key);
 
     status_ = new QLabel(this);
     status_->setObjectName("sbStatusBar_1");

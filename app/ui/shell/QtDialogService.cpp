@@ -3,10 +3,13 @@
 #include "ui/shell/ErrorWarningDialog.h"
 #include "ui/shell/ReportChoicesDialog.h"
 #include "ui/shell/StartupWindows.h"
+#include "ui/reports/ReportFont.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,7 +20,7 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const QString kFilter = "Data Files(*.AMT *.amt);;All Files(*)";
+const QString kFilter = "Scenario files (*.amt);;All files (*)";
 
 // Centres a dialog on the screen, as the program's windows are.
 void centre(QWidget& w) {
@@ -47,13 +50,37 @@ shell::Answer QtDialogService::message(std::string_view title, std::string_view 
     case shell::Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case shell::Buttons::SaveDontSaveCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.button(QMessageBox::Discard)->setText("Do&n't Save");
+        box.setDefaultButton(QMessageBox::Save);
+        break;
+    case shell::Buttons::OverwriteSaveAsCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText("&Overwrite");
+        box.button(QMessageBox::No)->setText("Save &As...");
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
     }
+    box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-    case QMessageBox::Yes: return shell::Answer::Yes;
-    case QMessageBox::No: return shell::Answer::No;
+    case QMessageBox::Yes:
+    case QMessageBox::Save: return shell::Answer::Yes;
+    case QMessageBox::No:
+    case QMessageBox::Discard: return shell::Answer::No;
     case QMessageBox::Cancel: return shell::Answer::Cancel;
-    default: return shell::Answer::Ok;
+    default: return buttons == shell::Buttons::Ok ? shell::Answer::Ok : shell::Answer::Cancel;
     }
+}
+
+void QtDialogService::error(std::string_view title, std::string_view sentence, std::string_view details) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(qs(title));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(qs(sentence));
+    box.setDetailedText(qs(details));  // behind the box's Details button
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
 }
 
 std::optional<std::string> QtDialogService::openFileName(const shell::FileDialogOptions& o, std::string& folder) {
@@ -108,9 +135,11 @@ std::optional<shell::PrintSetup> QtDialogService::printSetup(const shell::PrintS
 }
 
 std::optional<shell::FontChoice> QtDialogService::chooseFont(const shell::FontChoice& current) {
-    QFont preset(qs(current.name));
-    preset.setPointSizeF(current.size);
-    preset.setBold(true);
+    // The font the reports really print with: a name this system lacks would
+    // start the dialog on a proportional font.
+    QFont preset = monospacedFont(current.name, current.size, true);
+    // The dialog lists real families, not aliases such as "Monospace".
+    preset.setFamily(QFontInfo(preset).family());
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, preset, parent_, "Font");
     if (!ok) return std::nullopt;

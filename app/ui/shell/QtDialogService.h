@@ -21,6 +21,7 @@ public:
                                                     const shell::ReportFlags& current) override;
     std::optional<shell::PrintSetup> printSetup(const shell::PrintSetup& current) override;
     std::optional<shell::FontChoice> chooseFont(const shell::FontChoice& current) override;
+    void error(std::string_view title, std::string_view sentence, std::string_view details) override;
     bool errorWarning(std::string_view text) override;
     void updateAlert(std::string_view text) override;
     void about() override;

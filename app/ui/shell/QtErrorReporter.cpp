@@ -2,6 +2,7 @@
 
 #include "base/ConsoleServices.h"
 #include "base/Dialogs.h"
+#include "input/PlainError.h"
 
 #include <QDateTime>
 
@@ -34,7 +35,7 @@ void QtErrorReporter::ReportWarning(int number, std::string_view description, st
                                     std::string_view title) {
     const std::string message = text(number, description, location);
     log("warning", message, logFile_);
-    dialogs_.message(title, message, shell::Icon::Exclamation, shell::Buttons::Ok);
+    dialogs_.error(title, fields::plainSentence(number, description, location), message);
 }
 
 bool QtErrorReporter::ReportFatalEx(int number, std::string_view description, std::string_view location, bool,

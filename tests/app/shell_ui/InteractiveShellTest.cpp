@@ -5,8 +5,13 @@
 #include "ui/shell/InteractiveShell.h"
 #include "ui/reports/QtReportOutputs.h"
 #include "ui/input/frmIP.h"
+#include "ui/shell/QtDialogService.h"
+#include "ui/shell/QtErrorReporter.h"
+
+#include "input/PlainError.h"
 
 #include "base/ProgramInfo.h"
+#include "base/Settings.h"
 #include "scenario/ScenarioFiles.h"
 #include "ShellTestSupport.h"
 #include "TempDir.h"
@@ -16,6 +21,8 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QAction>
+#include <QFontDialog>
+#include <QTimer>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTextBrowser>
@@ -61,16 +68,28 @@ struct Program {
     shell::ConsoleErrorReporter errors{errorText};
     RecordingOutputs* outputs = nullptr;
     int inputForms = 0;
+    std::string inputFocus;  // the control the last input form opened on
     int quitCalls = 0;
     QDate today{2009, 1, 15};
     std::unique_ptr<ui::InteractiveShell> shell;
 
+    // The user's folders are the test's own: a start-up makes the documents folder.
+    QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    ~Program() {
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+    }
     Program() {
+        qputenv("HOME", QByteArray::fromStdString(dir.path()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.file(".config")));
         state.ProgramFolder = dir.path();
         state.VersionShort = shell::versionShort();
         state.VersionFull = shell::versionFull();
         ui::InteractiveShell::Parts parts;
-        parts.inputForm = [this](shell::Shell&, QWidget*) { ++inputForms; };
+        parts.inputForm = [this](shell::Shell&, QWidget*, const std::string& focus) {
+            ++inputForms;
+            inputFocus = focus;
+        };
         parts.outputs = [this](shell::Shell&, QWidget*, std::function<void()>) {
             auto o = std::make_unique<RecordingOutputs>();
             outputs = o.get();
@@ -132,9 +151,11 @@ private slots:
         QCOMPARE(p.dialogs.shown[1].title, std::string("Startup Options"));
         QVERIFY(p.shell->window().isVisible());
         QCOMPARE(p.status(), QString("File: "));
-        // The settings file now exists beside the program with the data folder in it.
+        // The settings file now exists beside the program with the data folder in
+        // it: the user's documents folder, made at the start.
         const std::string ini = readFile(p.dir.file("tavrel.ini"));
-        QVERIFY(ini.find("Data File Path=" + p.dir.path()) != std::string::npos);
+        QVERIFY(ini.find("Data File Path=" + p.dir.file("Documents") + "\n") != std::string::npos);
+        QVERIFY(std::filesystem::is_directory(p.dir.file("Documents")));
         QCOMPARE(p.state.FontNamePref, std::string("Courier New"));
         QCOMPARE(p.state.FontSizePref, 10.0f);
     }
@@ -144,7 +165,7 @@ private slots:
         p.dialogs.startup = 1;
         p.shell->start();
         QCOMPARE(p.inputForms, 1);
-        QCOMPARE(p.state.CurrentFile, p.dir.path() + "/UNTITLED.AMT");
+        QCOMPARE(p.state.CurrentFile, p.dir.file("Documents/UNTITLED.AMT"));
         QVERIFY(p.state.Planner->isEditing());
     }
 
@@ -535,6 +556,198 @@ private slots:
         QVERIFY(!p.action("mnuInputs")->isEnabled());
         QVERIFY(!p.action("tbPrint")->isEnabled());
         QVERIFY(p.action("mnuHelpAbout")->isEnabled());
+    }
+
+    // Unsaved changes are never lost without a question when the program ends,
+    // by File > Exit or by the window's close button.
+    void exitAsksToSaveUnsavedChanges_data() {
+        QTest::addColumn<bool>("byCloseButton");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("hasFile");
+        QTest::addColumn<bool>("quits");
+        QTest::addColumn<bool>("fileHoldsEdit");
+        // clang-format off
+        QTest::newRow("save")                  << false << int(shell::Answer::Yes)    << true  << true  << true;
+        QTest::newRow("don't save")            << false << int(shell::Answer::No)     << true  << true  << false;
+        QTest::newRow("cancel")                << false << int(shell::Answer::Cancel) << true  << false << false;
+        QTest::newRow("close button, cancel")  << true  << int(shell::Answer::Cancel) << true  << false << false;
+        QTest::newRow("close button, save")    << true  << int(shell::Answer::Yes)    << true  << true  << true;
+        QTest::newRow("save, name cancelled")  << false << int(shell::Answer::Yes)    << false << false << false;
+        // clang-format on
+    }
+    void exitAsksToSaveUnsavedChanges() {
+        QFETCH(bool, byCloseButton);
+        QFETCH(int, answer);
+        QFETCH(bool, hasFile);
+        QFETCH(bool, quits);
+        QFETCH(bool, fileHoldsEdit);
+        Program p;
+        const std::string file = p.copyOfExample();
+        p.state.CurrentFile = file;
+        p.shell->start();
+        p.state.Planner->cur().inc().letProperty("WageSp1", "123,456");
+        p.state.IsSaved = false;
+        if (!hasFile) p.state.CurrentFile.clear();
+        p.dialogs.answers.push_back(static_cast<shell::Answer>(answer));
+        if (byCloseButton)
+            p.shell->window().close();
+        else
+            p.action("mnuFileExit")->trigger();
+        QVERIFY(p.shown("Tavrel AMT Planner"));
+        const auto& asked = *std::find_if(p.dialogs.shown.begin(), p.dialogs.shown.end(),
+                                          [](const auto& d) { return d.text.starts_with("Save changes"); });
+        QCOMPARE(asked.text,
+                 hasFile ? std::string("Save changes to plan.amt?") : std::string("Save changes to Untitled?"));
+        QCOMPARE(asked.buttons, shell::Buttons::SaveDontSaveCancel);
+        QCOMPARE(p.quitCalls, quits ? 1 : 0);
+        QCOMPARE(readFile(file).find("123,456") != std::string::npos, fileHoldsEdit);
+        // Saved or not, a program that carries on asks again next time.
+        if (!quits) QCOMPARE(p.state.IsSaved, false);
+    }
+
+    // The report command writes nothing until the user has confirmed a
+    // selection; a scenario the reports cannot run on gets a message naming
+    // the field, and the input form opens on it.
+    void aReportRunSavesOnlyOnceTheUserHasChosen() {
+        Program p;
+        const std::string file = p.copyOfExample();
+        p.state.CurrentFile = file;
+        p.shell->start();
+        const std::string before = readFile(file);
+        p.state.Planner->cur().inc().letProperty("WageSp1", "123,456");
+        p.state.IsSaved = false;
+        p.dialogs.cancelReports = true;
+        p.action("mnuViewReports")->trigger();
+        QCOMPARE(readFile(file), before);
+        QVERIFY(p.outputs->captions.empty());
+        p.dialogs.printTo.reset();  // the print dialog cancelled: nothing written either
+        p.dialogs.cancelReports = false;
+        shell::writeReportFlags(p.shell->shell(), {false, true, true});  // the cancel stored "none"
+        p.action("mnuFilePrint")->trigger();
+        QCOMPARE(readFile(file), before);
+        p.action("mnuViewReports")->trigger();
+        QVERIFY(readFile(file).find("123,456") != std::string::npos);
+        QVERIFY(!p.outputs->captions.empty());
+    }
+
+    void aScenarioTheReportsCannotRunOnOpensTheFormOnTheField_data() {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::newRow("no filing status") << "0" << "40000" << "lstFileStat" << "Filing Status: no filing status";
+        QTest::newRow("deferral limit 0") << "2" << "0"     << "txtMaxInc"
+                                          << "Maximum Amount Of Itemized Taxes That Can Be Deferred: the amount is 0";
+        // clang-format on
+    }
+    void aScenarioTheReportsCannotRunOnOpensTheFormOnTheField() {
+        QFETCH(QString, status);
+        QFETCH(QString, limit);
+        QFETCH(QString, focus);
+        QFETCH(QString, message);
+        Program p;
+        const std::string file = p.copyOfExample();
+        writeFile(file, [&] {
+            std::string t = readFile(file);
+            t.replace(t.find("Max Amount Deferred=40,000"), 26, "Max Amount Deferred=" + limit.toStdString());
+            for (std::size_t at = t.find("Filing Status=2"); at != std::string::npos;
+                 at = t.find("Filing Status=2", at + 1))
+                t[at + 14] = status.toStdString()[0];
+            return t;
+        }());
+        p.state.CurrentFile = file;
+        p.shell->start();
+        const std::string before = readFile(file);
+        const int forms = p.inputForms;
+        p.action("mnuViewReports")->trigger();
+        QVERIFY(p.dialogs.shown.back().text.starts_with(message.toStdString()));
+        QCOMPARE(p.inputForms, forms + 1);
+        QCOMPARE(p.inputFocus, focus.toStdString());
+        QVERIFY(p.outputs->captions.empty());
+        QVERIFY(!p.shown("Select Reports (View)"));
+        QCOMPARE(readFile(file), before);
+    }
+
+    // Errors lead with a sentence naming the field and the file; the number and
+    // the places it passed through are the details.
+    void errorsLeadWithAPlainSentence() {
+        Program p;
+        ui::QtErrorReporter errors(p.dialogs);
+        p.shell = std::make_unique<ui::InteractiveShell>(p.state, p.dialogs, errors, ui::InteractiveShell::Parts{});
+        const std::string file = p.copyOfExample("a.amt");
+        std::string text = readFile(file);
+        text.replace(text.find("Wages Spouse 1=310,000"), 22,
+                     "Wages Spouse 1=310,000\nWages Spouse 2=99999999999999999");
+        writeFile(file, text);
+        p.state.CurrentFile = file;
+        p.shell->start();
+        const std::string& shown = p.dialogs.shown.back().text;
+        QVERIFY2(shown.starts_with("Spouse 2 wages 2008 in a.amt: the amount is too large. Enter a smaller amount.\n\n"
+                                   "Error 6: Overflow"),
+                 shown.c_str());
+        QVERIFY(shown.find("at [Scenario1] Wages Spouse 2") != std::string::npos);
+
+        // clang-format off
+        const struct { int number; const char* location; const char* sentence; } rows[] = {
+            {6,  "ControlExtend.TextChg\rfrmIP.txtWages_3\rclsInc.LetWageSp2",
+                 "Spouse 2 wages 2009: the amount is too large. Enter a smaller amount."},
+            {13, "OpenFile \"/home/x/letter.amt\"\ris not a scenario file",
+                 "letter.amt: this is not a scenario file, or it is damaged. Open another file."},
+            {70, "Save /srv/plans/c.amt\rProfileTransaction.commit",
+                 "c.amt: this program may not write or read there. Save the scenario in another folder with "
+                 "File > Save As."},
+            {13, "OpenFile \"b.amt\"\rclsOsgrinTop.Load\r[Scenario2] Filing Status\rclsOsgrinTop.LetFilingStatus",
+                 "Filing Status in b.amt: this needs to be a number. Enter digits only, such as 6,000 or 6000."},
+            {6,  "OpenFile \"p.amt\"\r[AMT] Max Amount Deferred\rAMT.LetMaxItemizedTaxDeferred",
+                 "Maximum Amount Of Itemized Taxes That Can Be Deferred in p.amt: the amount is too large. Enter a "
+                 "smaller amount."},
+        };
+        // clang-format on
+        for (const auto& r : rows)
+            QCOMPARE(QString::fromStdString(ui::fields::plainSentence(r.number, "", r.location)), QString(r.sentence));
+    }
+
+    // The font dialog opens on the fixed-pitch font the reports print with,
+    // even when the stored name is a font this system lacks.
+    void theFontDialogStartsOnAFixedPitchFont() {
+        ui::QtDialogService dialogs;
+        bool fixedPitch = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+                fixedPitch = QFontInfo(d->currentFont()).fixedPitch();
+                d->reject();
+            }
+        });
+        QVERIFY(!dialogs.chooseFont({"Courier New", 10}));
+        QVERIFY(fixedPitch);
+    }
+
+    // The desktop's keys run the commands of the menus.
+    void theUsualKeysRunTheirCommands() {
+        Program p;
+        p.state.CurrentFile = p.copyOfExample();
+        p.shell->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.shell->window()));
+        p.shell->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.shell->window()));
+        const auto press = [&](QKeySequence key) { QTest::keySequence(&p.shell->window(), key); };
+        const std::size_t shownBefore = p.dialogs.shown.size();
+        press(QKeySequence("Ctrl+Shift+S"));  // Save As: the name dialog (scripted empty)
+        press(QKeySequence("Ctrl+O"));        // Open: the same
+        QCOMPARE(p.dialogs.shown.size(), shownBefore + 2);
+        QCOMPARE(p.dialogs.shown.back().text, std::string("Filename Empty!"));
+        press(QKeySequence("Ctrl+P"));
+        QVERIFY(p.shown("Select Reports (Print)"));
+        const int forms = p.inputForms;
+        press(QKeySequence("Ctrl+N"));
+        QCOMPARE(p.inputForms, forms + 1);
+        p.state.IsSaved = false;
+        press(QKeySequence("Ctrl+S"));
+        QVERIFY(p.state.IsSaved);
+        QVERIFY(std::filesystem::exists(p.state.CurrentFile));
+        press(QKeySequence("Ctrl+Q"));
+        QCOMPARE(p.quitCalls, 1);
     }
 };
 
