@@ -4,6 +4,8 @@
 // object's own text shown on leaving a field, and the saved flag.
 #include "InputFormTestSupport.h"
 
+#include "input/AmountEntry.h"
+
 #include "base/ProgramInfo.h"
 
 #include <QCheckBox>
@@ -41,6 +43,8 @@ private slots:
     void savedFlagFollowsAcceptedEditsOnly();
     void focusSelectsAllAndShowsHelp_data();
     void focusSelectsAllAndShowsHelp();
+    void amountTextIsCompleteUnfinishedOrWrong_data();
+    void amountTextIsCompleteUnfinishedOrWrong();
 };
 
 void FieldEditingTest::numberThenLetterIsRejected_data() {
@@ -345,6 +349,50 @@ void FieldEditingTest::focusSelectsAllAndShowsHelp() {
         QVERIFY(!box->text().isEmpty());
         QCOMPARE(box->selectedText(), box->text());
     }
+}
+
+void FieldEditingTest::amountTextIsCompleteUnfinishedOrWrong_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("dollarSign");
+    QTest::addColumn<QString>("state");  // complete, unfinished or wrong
+    QTest::addColumn<QString>("sent");   // for a complete text
+    // clang-format off
+    QTest::newRow("plain digits") << "6000" << true << "complete" << "6000";
+    QTest::newRow("grouped") << "1,234,567" << true << "complete" << "1234567";
+    QTest::newRow("dollar, sign, blanks and cents") << " -$1,234.50 " << true << "complete" << "-1234.50";
+    QTest::newRow("sign after the dollar") << "$-5" << true << "complete" << "-5";
+    QTest::newRow("point last") << "1." << true << "complete" << "1.";
+    QTest::newRow("exponent") << "1e5" << true << "complete" << "1e5";
+    QTest::newRow("separator last") << "6," << true << "unfinished" << "";
+    QTest::newRow("short last group") << "6,00" << true << "unfinished" << "";
+    QTest::newRow("lone minus") << "-" << true << "unfinished" << "";
+    QTest::newRow("lone dollar") << "$" << true << "unfinished" << "";
+    QTest::newRow("lone point") << "." << true << "unfinished" << "";
+    QTest::newRow("blanks only") << "  " << true << "unfinished" << "";
+    QTest::newRow("exponent without digits") << "1e-" << true << "unfinished" << "";
+    QTest::newRow("letter") << "6a" << true << "wrong" << "";
+    QTest::newRow("long last group") << "6,0000" << true << "wrong" << "";
+    QTest::newRow("four digits before a separator") << "1234,567" << true << "wrong" << "";
+    QTest::newRow("short group inside") << "1,23,456" << true << "wrong" << "";
+    QTest::newRow("short group before the point") << "6,00.5" << true << "wrong" << "";
+    QTest::newRow("separator first") << ",5" << true << "wrong" << "";
+    QTest::newRow("two dollars") << "$$5" << true << "wrong" << "";
+    QTest::newRow("two signs") << "--5" << true << "wrong" << "";
+    QTest::newRow("digit after a blank") << "5 0" << true << "wrong" << "";
+    QTest::newRow("dollar where none belongs") << "$5" << false << "wrong" << "";
+    QTest::newRow("exponent alone") << "e5" << true << "wrong" << "";
+    // clang-format on
+}
+
+void FieldEditingTest::amountTextIsCompleteUnfinishedOrWrong() {
+    QFETCH(QString, typed);
+    QFETCH(bool, dollarSign);
+    QFETCH(QString, state);
+    QFETCH(QString, sent);
+    const auto entry = tavrel::ui::fields::classifyAmount(typed.toStdString(), dollarSign);
+    const char* names[] = {"complete", "unfinished", "wrong"};
+    QCOMPARE(QString(names[static_cast<int>(entry.state)]), state);
+    QCOMPARE(QString::fromStdString(entry.text), sent);
 }
 
 QTEST_MAIN(FieldEditingTest)
