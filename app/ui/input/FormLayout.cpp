@@ -1,8 +1,12 @@
 #include "ui/input/FormLayout.h"
 
+#include "input/AmountEntry.h"
 #include "input/FieldTable.h"
 
+#include "common/Currency.h"
+
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,8 +32,35 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 template <class W>
 W* named(W* w, const std::string& name, ControlMap& controls) {
     w->setObjectName(QString::fromStdString(name));
+    // A control the filing status hides keeps its place, so the form never
+    // moves under the mouse when the status changes.
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
     controls[name] = w;
     return w;
+}
+
+// The widest text a number field shows: the largest amount the money type
+// stores, negative, with its separators, every digit the widest of the font.
+QString widestAmount(const QFontMetrics& metrics) {
+    QChar widestDigit = '0';
+    for (char d = '1'; d <= '9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit)) widestDigit = QChar(d);
+    QString text = QString::fromStdString(Currency::fromScaled(1 - Currency::kStorableLimit).toPatternText());
+    for (QChar& c : text)
+        if (c.isDigit()) c = widestDigit;
+    return text;
+}
+
+// A number field: right-aligned, and wide enough for the widest amount. The
+// frame and the margins are what the box's own size hint adds to its
+// seventeen-character text width.
+void shapeNumberBox(QLineEdit& box) {
+    box.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QFontMetrics metrics = box.fontMetrics();
+    const int around = box.sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    box.setMinimumWidth(metrics.horizontalAdvance(widestAmount(metrics)) + around);
 }
 
 QWidget* makeControl(const Field& f, QWidget* page, ControlMap& controls) {
@@ -40,7 +71,12 @@ QWidget* makeControl(const Field& f, QWidget* page, ControlMap& controls) {
     case Kind::Choice: {
         auto* list = named(new QListWidget(page), name, controls);
         for (std::string_view text : fields::kFilingStatusTexts) list->addItem(qs(text));
-        list->setMaximumHeight(list->sizeHintForRow(0) * 6);
+        // Every status in sight, none clipped, whatever the rest of the page needs.
+        const int frame = 2 * list->frameWidth();
+        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + frame);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + frame);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return list;
     }
     case Kind::Amount:
@@ -49,7 +85,9 @@ QWidget* makeControl(const Field& f, QWidget* page, ControlMap& controls) {
     case Kind::FreeText:
     case Kind::Option: break;
     }
-    return named(new QLineEdit(page), name, controls);
+    auto* box = named(new QLineEdit(page), name, controls);
+    if (fields::entryRule(f) != fields::EntryRule::AsTyped) shapeNumberBox(*box);
+    return box;
 }
 
 // Places the widgets of one line in the columns: four share them one each, two

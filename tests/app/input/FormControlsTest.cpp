@@ -1,7 +1,11 @@
 // The input form's controls: every one exists with its name, its kind of
 // widget, its page and its caption; the year captions; the list's texts; and
-// every text box writes into the property it stands for.
+// every text box writes into the property it stands for; and the layout, which
+// holds still whatever the filing status and shows every list row, heading
+// and amount in full.
 #include "InputFormTestSupport.h"
+
+#include "input/AmountEntry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -119,6 +123,9 @@ private slots:
     void everyTextBoxWritesItsProperty_data();
     void everyTextBoxWritesItsProperty();
     void otherInterestHasAHelpText();
+    void layoutStaysPutAcrossStatuses();
+    void numberBoxesShowTheWidestAmountRightAligned();
+    void statusListAndHeadingsAreReadable();
 };
 
 void FormControlsTest::formPagesAndButtons() {
@@ -222,6 +229,110 @@ void FormControlsTest::otherInterestHasAHelpText() {
     for (int i : {8, 9}) {
         QVERIFY(focusOn(*form, form->textBox("txtDed", i)));
         QVERIFY(form->helpBox()->toPlainText().contains("interest"));
+    }
+}
+
+namespace {
+
+// Where a widget is on the form, and how big.
+QRect onForm(const QWidget& form, const QWidget* w) { return QRect(w->mapTo(&form, QPoint(0, 0)), w->size()); }
+
+// The form's size and, on every page, where one control that every status
+// shows sits.
+QList<QRect> layoutOf(tavrel::ui::frmIP& form) {
+    QList<QRect> l{QRect(QPoint(), form.size())};
+    for (const char* name : {"txtSpouse1", "chk65_0", "txtWages_0", "txtLCapGain_1", "txtOAdjInc_1", "txtDed_15"}) {
+        QWidget* w = form.findChild<QWidget*>(name);
+        form.pages()->setCurrentIndex(pageOf(form, w));
+        QApplication::processEvents();
+        l << onForm(form, w);
+    }
+    form.pages()->setCurrentIndex(0);
+    return l;
+}
+
+}  // namespace
+
+void FormControlsTest::layoutStaysPutAcrossStatuses() {
+    QList<QRect> first;
+    for (const char* loaded : {"1", "2"}) {
+        FormShell t;
+        const std::string status = std::string("Filing Status=") + loaded + "\n";
+        t.open("s.amt", scenario(status, status));
+        auto form = showForm(t);
+        const QList<QRect> opened = layoutOf(*form);
+        if (first.isEmpty()) first = opened;
+        QCOMPARE(opened, first);  // whichever status the scenario opens with
+        for (const char* clicked : {"Joint", "Single", "Married Filing Seperate", "Head of Household", "Widow"}) {
+            clickStatus(*form, clicked);
+            QCOMPARE(layoutOf(*form), first);
+        }
+    }
+}
+
+void FormControlsTest::numberBoxesShowTheWidestAmountRightAligned() {
+    FormShell t;
+    t.open("j.amt", scenario("Filing Status=2\n", "Filing Status=2\n"));
+    auto form = showForm(t);
+    const QString widest = "-922,337,203,685,477";  // the money type's widest whole-dollar text
+    int checked = 0;
+    for (const tavrel::ui::fields::Field& f : tavrel::ui::fields::fieldTable()) {
+        QLineEdit* box = form->textBox(f.control, f.index);
+        if (!box) continue;
+        const QString name = box->objectName();
+        const bool number = tavrel::ui::fields::entryRule(f) != tavrel::ui::fields::EntryRule::AsTyped;
+        QVERIFY2(bool(box->alignment() & Qt::AlignRight) == number, qPrintable(name));
+        if (!number) continue;
+        form->pages()->setCurrentIndex(pageOf(*form, box));
+        QApplication::processEvents();
+        // With the caret at its end, the start of the text is still inside the
+        // box: nothing scrolled out of sight.
+        box->setText(widest);
+        box->setCursorPosition(static_cast<int>(widest.size()));
+        const int caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        const int start = caret - box->fontMetrics().horizontalAdvance(widest);
+        QVERIFY2(start > 0, qPrintable(name + QString(": text starts at %1").arg(start)));
+        ++checked;
+    }
+    QCOMPARE(checked, 36);
+}
+
+void FormControlsTest::statusListAndHeadingsAreReadable() {
+    for (const char* status : {"1", "2", "4"}) {
+        FormShell t;
+        const std::string line = std::string("Filing Status=") + status + "\n";
+        t.open("s.amt", scenario(line, line));
+        auto form = showForm(t);
+        QListWidget* list = form->filingStatusList();
+        QApplication::processEvents();
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect item = list->visualItemRect(list->item(row));
+            QVERIFY2(list->viewport()->rect().contains(item), qPrintable(list->item(row)->text()));
+            QVERIFY2(item.width() >= list->fontMetrics().horizontalAdvance(list->item(row)->text()),
+                     qPrintable(list->item(row)->text()));
+        }
+        // The headings of one line of columns neither overlap nor lose text.
+        const QStringList lines[] = {{"lblSpouse_0", "lblSpouse_1", "lblSpouse_2", "lblSpouse_3"},
+                                     {"lblYear_0", "lblYear_1"},
+                                     {"lblSpYr_0", "lblSpYr_1", "lblSpYr_2", "lblSpYr_3"},
+                                     {"lblYear_2", "lblYear_3"},
+                                     {"lblAdjIncYr1", "lblAdjIncYr2"},
+                                     {"lblItemYr1", "lblItemYr2"}};
+        for (const QStringList& names : lines) {
+            QList<QLabel*> shown;
+            for (const QString& name : names) {
+                auto* label = form->findChild<QLabel*>(name);
+                form->pages()->setCurrentIndex(pageOf(*form, label));
+                QApplication::processEvents();
+                if (label->isHidden()) continue;
+                const QSize text = label->fontMetrics().size(0, label->text());
+                QVERIFY2(label->width() >= text.width() && label->height() >= text.height(), qPrintable(name));
+                shown << label;
+            }
+            for (qsizetype i = 0; i + 1 < shown.size(); ++i)
+                QVERIFY2(!onForm(*form, shown[i]).intersects(onForm(*form, shown[i + 1])),
+                         qPrintable(shown[i]->objectName() + " touches " + shown[i + 1]->objectName()));
+        }
     }
 }
 
