@@ -4,8 +4,14 @@
 
 #include "reports/ReportText.h"
 
+#include "scenario/SpouseTwoEntries.h"
+
 #include "planner/AMT.h"
 #include "common/FixedText.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace tavrel::reports {
 namespace {
@@ -33,6 +39,22 @@ std::string money(const tavrel::PropertyBag& o, std::string_view property) {
 }
 std::string years(int indent, int gap) { return b(indent) + kCurrentYear + b(gap) + kNextYear + E; }
 std::string rule(int indent, int width) { return b(indent) + std::string(static_cast<std::size_t>(width), '-') + E; }
+
+// Spouse 2's amounts under a filing status without a second spouse: they count
+// in the tax, so the report names them, one line each. No block when there are none.
+std::optional<Block> keptSpouseTwoBlock(const mirvane::AMT& p) {
+    const std::vector<shell::SpouseTwoEntry> kept = shell::keptSpouseTwoAmounts(p);
+    if (kept.empty()) return std::nullopt;
+    std::string text = std::string("  KEPT FOR SPOUSE 2") + E + "  -----------------" + E +
+                       "  The filing status has no second spouse, yet these count in the tax:" + E;
+    for (const shell::SpouseTwoEntry& e : kept) {
+        std::string label = std::string(e.label) + " " + e.year;
+        label.resize(std::max<std::size_t>(label.size(), 30), ' ');
+        text += "  " + label + rightAligned(e.amount) + E;
+    }
+    text += std::string(E) + E;
+    return Block{text, 3 + static_cast<int>(kept.size()) + 2};
+}
 
 }  // namespace
 
@@ -112,6 +134,7 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::o
                                 money(nxt.inc(), "SEIncSp1") + E + E + E,
                             4});
     }
+    if (auto kept = keptSpouseTwoBlock(p)) r.blocks.push_back(std::move(*kept));
     r.blocks.push_back({years(37, 8) + rule(32, 21) + "  Long-Term Cap Gain(-Loss)  " + money(cur.inc(), "LTCG") +
                             money(nxt.inc(), "LTCG") + E + "  Short-Term Cap Gain(-Loss) " + money(cur.inc(), "STCG") +
                             money(nxt.inc(), "STCG") + E + "  Other Non Self-Employed    " +

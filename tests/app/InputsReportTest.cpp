@@ -108,3 +108,96 @@ TEST(InputsReport, TheEnteredLimitReplacesASearchResult) {
     EXPECT_NE(reports::InputsReport(*planner, "s.amt", tavrel::usd(40000)).text().find("deferred:        40,000"),
               std::string::npos);
 }
+
+// Spouse 2's amounts under a filing status without a second spouse still count
+// in the tax, so the report lists them in a block after the wages; each year
+// goes by its own return's status. Otherwise there is no such block.
+struct KeptCase {
+    const char* name;
+    int curStatus, nxtStatus;
+    const char* curLines;
+    const char* nxtLines;
+    const char* block;  // the block after the wages; null when there is none
+};
+
+class KeptSpouseTwo : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(KeptSpouseTwo, AreListedAfterTheWages) {
+    const KeptCase& c = GetParam();
+    testsupport::TempDir dir;
+    const std::string source = dir.file("source.amt");
+    testsupport::writeFile(source,
+                           "[AMT]\nMax Amount Deferred=10,000\nAfter-Tax Discount=5\n"
+                           "[Scenario1]\nYear=2008\nDependents=1\nSpouse 1=Ann\nWages Spouse 1=20,000\n"
+                           "Filing Status=" +
+                               std::to_string(c.curStatus) + "\n" + c.curLines +
+                               "[Scenario2]\nYear=2009\nDependents=1\nSpouse 1=Ann\n"
+                               "Filing Status=" +
+                               std::to_string(c.nxtStatus) + "\n" + c.nxtLines);
+    const reports::Report r = inputsOf(source, dir);
+    if (!c.block) {
+        EXPECT_EQ(r.blocks.size(), 12u);
+        EXPECT_EQ(r.text().find("KEPT FOR SPOUSE 2"), std::string::npos);
+        return;
+    }
+    ASSERT_EQ(r.blocks.size(), 13u);
+    EXPECT_NE(r.blocks[6].text.find("  Wages  "), std::string::npos);  // the block before it
+    EXPECT_EQ(r.blocks[7].text, c.block);
+    EXPECT_EQ(r.blocks[7].lines, lineBreaks(c.block));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputsReport, KeptSpouseTwo,
+    testing::Values(KeptCase{.name = "Single_WagesAndNextYearsSelfEmployment",
+                             .curStatus = 1,
+                             .nxtStatus = 1,
+                             .curLines = "Wages Spouse 2=30,000\n",
+                             .nxtLines = "SE Inc Spouse 2=5,000\n",
+                             .block = "  KEPT FOR SPOUSE 2\r\n"
+                                      "  -----------------\r\n"
+                                      "  The filing status has no second spouse, yet these count in the tax:\r\n"
+                                      "  Wages 2008                          30,000\r\n"
+                                      "  Self-Employment Income 2009          5,000\r\n"
+                                      "\r\n"
+                                      "\r\n"},
+                    KeptCase{.name = "HeadOfHousehold_NegativeSelfEmployment",
+                             .curStatus = 4,
+                             .nxtStatus = 4,
+                             .curLines = "SE Inc Spouse 2=-1,234.56\n",
+                             .nxtLines = "",
+                             .block = "  KEPT FOR SPOUSE 2\r\n"
+                                      "  -----------------\r\n"
+                                      "  The filing status has no second spouse, yet these count in the tax:\r\n"
+                                      "  Self-Employment Income 2008         -1,235\r\n"
+                                      "\r\n"
+                                      "\r\n"},
+                    KeptCase{.name = "Widow_OnlyTheYearWithoutASecondSpouse",
+                             .curStatus = 2,
+                             .nxtStatus = 5,
+                             .curLines = "Wages Spouse 2=30,000\n",
+                             .nxtLines = "Wages Spouse 2=31,000\n",
+                             .block = "  KEPT FOR SPOUSE 2\r\n"
+                                      "  -----------------\r\n"
+                                      "  The filing status has no second spouse, yet these count in the tax:\r\n"
+                                      "  Wages 2009                          31,000\r\n"
+                                      "\r\n"
+                                      "\r\n"},
+                    KeptCase{.name = "Joint",
+                             .curStatus = 2,
+                             .nxtStatus = 2,
+                             .curLines = "Wages Spouse 2=30,000\n",
+                             .nxtLines = "",
+                             .block = nullptr},
+                    KeptCase{.name = "MarriedSeparately",
+                             .curStatus = 3,
+                             .nxtStatus = 3,
+                             .curLines = "Wages Spouse 2=30,000\n",
+                             .nxtLines = "",
+                             .block = nullptr},
+                    KeptCase{.name = "Single_NothingEntered",
+                             .curStatus = 1,
+                             .nxtStatus = 1,
+                             .curLines = "Spouse 2=Bo\n",
+                             .nxtLines = "",
+                             .block = nullptr}),
+    [](const testing::TestParamInfo<KeptCase>& p) { return std::string(p.param.name); });
