@@ -1,5 +1,7 @@
 #include "ui/input/TextChange.h"
 
+#include "input/AmountEntry.h"
+
 #include "base/ProgramInfo.h"
 
 #include "common/FixedText.h"
@@ -10,17 +12,71 @@
 namespace tavrel::ui {
 namespace {
 
-// Puts the property's value back into the text box; the change this raises
-// writes it once more.
+// Puts a text into the box with the caret at `caret`; the change this raises
+// writes the field once more, and counts as no new edit.
+void putBackText(QLineEdit& box, const QString& text, int caret, EditContext& context) {
+    const bool outer = context.restoring;
+    context.restoring = true;
+    box.setText(text);
+    context.restoring = outer;
+    box.setCursorPosition(caret);
+}
+
+// Puts the property's value back into the text box.
 void putBack(QLineEdit& box, const PropertyBag& object, std::string_view property, bool fixedWidth, int caret,
              EditContext& context) {
     const std::string value = object.getProperty(property);
     const std::string_view shown = fixedWidth ? tavrel::trimRight(value) : std::string_view(value);
-    const bool outer = context.restoring;
-    context.restoring = true;
-    box.setText(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
-    context.restoring = outer;
-    box.setCursorPosition(caret);
+    putBackText(box, QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())), caret, context);
+}
+
+int caretOf(const QLineEdit& box) { return box.hasSelectedText() ? box.selectionStart() : box.cursorPosition(); }
+
+// The message of an expected rejection, or the warning of any other error,
+// and the beep.
+void complain(const TaxError& error, EditContext& context) {
+    const std::string message = rejectionMessage(error.number());
+    if (!message.empty()) {
+        context.shell.dialogs.message(shell::kFileDescription, message, shell::Icon::None, shell::Buttons::Ok);
+    } else {
+        context.shell.errors.ReportWarning(error.number(), error.description(),
+                                           "ControlExtend.TextChg\r" + error.source(), shell::kFileDescription);
+    }
+    if (context.beep) context.beep();
+}
+
+// The field gets back its last good text: the unfinished number it showed, or
+// else the property's value.
+void restore(QLineEdit& box, PropertyBag& object, std::string_view property, bool fixedWidth, int caret,
+             EditContext& context) {
+    if (const auto it = context.unfinished.find(&box); it != context.unfinished.end()) {
+        putBackText(box, QString(it->second), caret, context);
+        return;
+    }
+    try {
+        putBack(box, object, property, fixedWidth, caret, context);
+    } catch (const TaxError& e) {
+        // The value cannot even be read back: the field keeps what was typed.
+        context.shell.errors.ReportWarning(e.number(), e.description(), "ControlExtend.TextChg\r" + e.source(),
+                                           shell::kFileDescription);
+    }
+}
+
+TextChgResult assign(QLineEdit& box, PropertyBag& object, std::string_view property, const std::string& text,
+                     bool fixedWidth, EditContext& context) {
+    const int caret = caretOf(box);
+    TaxError error(0, {}, {});
+    try {
+        object.letProperty(property, text);
+        return TextChgResult::Accepted;
+    } catch (const TaxError& e) {
+        error = e;
+    } catch (const std::exception& e) {
+        error = TaxError::standard(err::InvalidCall, e.what());
+    }
+    complain(error, context);
+    if (caret > 0) restore(box, object, property, fixedWidth, caret - 1, context);
+    return TextChgResult::Rejected;
 }
 
 }  // namespace
@@ -38,35 +94,42 @@ TextChgResult TextChg(QLineEdit& box, PropertyBag& object, std::string_view prop
     const QString text = box.text();
     // A minus sign typed first waits for the digits that follow it.
     if (text == QStringLiteral("-")) return TextChgResult::NotSent;
-    const int caret = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
-    TaxError error(0, {}, {});
-    try {
-        object.letProperty(property, text.toStdString());
-        return TextChgResult::Accepted;
-    } catch (const TaxError& e) {
-        error = e;
-    } catch (const std::exception& e) {
-        error = TaxError::standard(err::InvalidCall, e.what());
-    }
+    return assign(box, object, property, text.toStdString(), fixedWidth, context);
+}
 
-    const std::string message = rejectionMessage(error.number());
-    if (!message.empty()) {
-        context.shell.dialogs.message(shell::kFileDescription, message, shell::Icon::None, shell::Buttons::Ok);
-    } else {
-        context.shell.errors.ReportWarning(error.number(), error.description(),
-                                           "ControlExtend.TextChg\r" + error.source(), shell::kFileDescription);
+TextChgResult FieldChg(QLineEdit& box, PropertyBag& object, const fields::Field& field, EditContext& context) {
+    const fields::EntryRule rule = fields::entryRule(field);
+    if (rule == fields::EntryRule::AsTyped)
+        return TextChg(box, object, field.property, fields::fixedWidth(field.kind), context);
+
+    const fields::AmountEntry entry =
+        fields::classifyAmount(box.text().toStdString(), rule == fields::EntryRule::Money);
+    switch (entry.state) {
+    case fields::EntryState::Incomplete: context.unfinished[&box] = box.text(); return TextChgResult::NotSent;
+    case fields::EntryState::Complete: {
+        const TextChgResult r = assign(box, object, field.property, entry.text, false, context);
+        // Accepted, the property holds the text; refused, the last good text is back.
+        if (r == TextChgResult::Accepted) context.unfinished.erase(&box);
+        return r;
     }
-    if (context.beep) context.beep();
-    if (caret > 0) {
-        try {
-            putBack(box, object, property, fixedWidth, caret - 1, context);
-        } catch (const TaxError& e) {
-            // The value cannot even be read back: the field keeps what was typed.
-            context.shell.errors.ReportWarning(e.number(), e.description(), "ControlExtend.TextChg\r" + e.source(),
-                                               shell::kFileDescription);
-        }
+    case fields::EntryState::Invalid: break;
     }
+    // Refused as the object refuses a text that is no number.
+    const int caret = caretOf(box);
+    complain(TaxError::standard(err::NotANumber, {}), context);
+    if (caret > 0) restore(box, object, field.property, false, caret - 1, context);
     return TextChgResult::Rejected;
+}
+
+bool NumberFieldLeft(QLineEdit& box, const fields::Field& field, EditContext& context) {
+    const fields::EntryRule rule = fields::entryRule(field);
+    const bool unfinished = context.unfinished.erase(&box) > 0;
+    if (rule == fields::EntryRule::AsTyped || !unfinished) return false;
+    if (fields::classifyAmount(box.text().toStdString(), rule == fields::EntryRule::Money).state !=
+        fields::EntryState::Incomplete)
+        return false;
+    complain(TaxError::standard(err::NotANumber, {}), context);
+    return true;
 }
 
 }  // namespace tavrel::ui
