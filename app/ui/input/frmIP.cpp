@@ -3,6 +3,7 @@
 #include "ui/input/FieldBinding.h"
 #include "ui/input/FilingStatusRule.h"
 #include "ui/input/FormHelpers.h"
+#include "ui/input/KeptSpouseTwo.h"
 
 #include "base/ProgramInfo.h"
 #include "scenario/ScenarioFiles.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -77,8 +79,88 @@ frmIP::frmIP(shell::Shell& shell, QWidget* parent)
         b->setDefault(false);
     }
 
+    // Undo and redo also where the focus is on no text box (a check box, the
+    // list, a button); a text box's own keys are taken in eventFilter.
+    auto* undo = new QShortcut(QKeySequence::Undo, this, [this] { undoEdit(); });
+    auto* redo = new QShortcut(QKeySequence::Redo, this, [this] { redoEdit(); });
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    redo->setContext(Qt::WidgetWithChildrenShortcut);
+
+    keepOpenedScenario();
     connectControls();
     load();
+}
+
+void frmIP::keepOpenedScenario() {
+    opened_ = shell_.state.Planner->clone();
+    openedSaved_ = shell_.state.IsSaved;
+}
+
+void frmIP::reject() {
+    // Every edit went straight into the objects: Cancel puts the whole scenario back.
+    shell_.state.Planner = opened_;
+    shell_.state.IsSaved = openedSaved_;
+    QDialog::reject();
+}
+
+QString frmIP::valueOf(const Field& f) const {
+    QWidget* w = control(f.control, f.index);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
+    if (auto* check = qobject_cast<QCheckBox*>(w)) return check->isChecked() ? "True" : "False";
+    if (auto* list = qobject_cast<QListWidget*>(w)) return QString::number(list->currentRow());
+    return {};
+}
+
+void frmIP::recordEdit(const Field& f, const QString& before) {
+    if (replaying_ || loading_) return;
+    history_.record({&f, before, valueOf(f)});
+}
+
+void frmIP::replay(const EditStep& step, const QString& value) {
+    const Field& f = *step.field;
+    replaying_ = true;
+    focusControl(fields::objectName(f.control, f.index));
+    QWidget* w = control(f.control, f.index);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        box->setText(value);
+        box->setText(fields::boundText(*shell_.state.Planner, f));
+        SelectAll(*box);
+        focusedText_ = box->text();
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        check->setChecked(value == "True");
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->setCurrentRow(value.toInt());
+    }
+    replaying_ = false;
+}
+
+void frmIP::commitFocusedEdit() {
+    // The field being typed in counts as left: its edit is a step of its own,
+    // the first an undo takes back, and one that ends what could be redone.
+    if (const auto it = fieldOf_.find(focusWidget()); it != fieldOf_.end() && qobject_cast<QLineEdit*>(focusWidget())) {
+        recordEdit(*it->second, focusedText_);
+        focusedText_ = valueOf(*it->second);
+    }
+}
+
+void frmIP::undoEdit() {
+    commitFocusedEdit();
+    if (const auto step = history_.undo()) replay(*step, step->before);
+}
+
+void frmIP::redoEdit() {
+    commitFocusedEdit();
+    if (const auto step = history_.redo()) replay(*step, step->after);
+}
+
+void frmIP::focusControl(std::string_view objectName) {
+    const auto it = controls_.find(std::string(objectName));
+    if (it == controls_.end()) return;
+    QWidget* w = it->second;
+    for (int page = 0; page < tabs_->count(); ++page) {
+        if (tabs_->widget(page)->isAncestorOf(w)) tabs_->setCurrentIndex(page);
+    }
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 frmIP::~frmIP() = default;
@@ -202,6 +284,13 @@ bool frmIP::eventFilter(QObject* watched, QEvent* event) {
         if (!windowSwitch(static_cast<const QFocusEvent&>(*event))) lostFocus(w, f);
         break;
     case QEvent::KeyPress:
+        if (const auto& key = static_cast<const QKeyEvent&>(*event); key.matches(QKeySequence::Undo)) {
+            undoEdit();
+            return true;
+        } else if (key.matches(QKeySequence::Redo)) {
+            redoEdit();
+            return true;
+        }
         if ((fields::isTextBox(f.kind) || f.kind == Kind::Choice) && isEnter(static_cast<const QKeyEvent&>(*event))) {
             // Enter acts as Tab: swallowed, and a Tab sent in its place.
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -216,6 +305,7 @@ bool frmIP::eventFilter(QObject* watched, QEvent* event) {
 
 void frmIP::gotFocus(QWidget& w, const Field& f) {
     lastFocused_ = &w;
+    focusedText_ = valueOf(f);
     if (auto* box = qobject_cast<QLineEdit*>(&w)) SelectAll(*box);
     help_->setPlainText(qs(f.help));
 }
@@ -223,12 +313,17 @@ void frmIP::gotFocus(QWidget& w, const Field& f) {
 void frmIP::lostFocus(QWidget& w, const Field& f) {
     auto* box = qobject_cast<QLineEdit*>(&w);
     if (!box) return;
+    // A number left unfinished ("6,") is said to be no number before the
+    // field goes back to the value it holds.
+    NumberFieldLeft(*box, f, edit_);
     // The field shows the object's own text for what it holds.
     try {
         box->setText(fields::boundText(*shell_.state.Planner, f));
     } catch (const TaxError& e) {
         reportWarning(e, "frmIP." + fields::objectName(f.control, f.index) + "_LostFocus");
     }
+    recordEdit(f, focusedText_);
+    focusedText_ = box->text();
 }
 
 void frmIP::textChanged(QLineEdit& box, const Field& f) {
@@ -239,13 +334,14 @@ void frmIP::textChanged(QLineEdit& box, const Field& f) {
         return;
     }
     for (PropertyBag* object : fields::writeTargets(*shell_.state.Planner, f)) {
-        const TextChgResult r = TextChg(box, *object, f.property, fields::fixedWidth(f.kind), edit_);
+        const TextChgResult r = FieldChg(box, *object, f, edit_);
         if (r == TextChgResult::Accepted && !edit_.restoring) markUnsaved();
     }
 }
 
 void frmIP::flagClicked(const Field& clicked) {
     if (loading_) return;
+    recordEdit(clicked, valueOf(clicked) == "True" ? "False" : "True");
     // All four boxes of the kind are written, in the order of the table.
     mirvane::AMT& planner = *shell_.state.Planner;
     for (const Field& f : fields::fieldTable()) {
@@ -261,9 +357,15 @@ void frmIP::flagClicked(const Field& clicked) {
 }
 
 void frmIP::filingStatusChanged(int row) {
+    // A first choice has no status to go back to: the list cannot show none again.
+    if (statusRow_ >= 0) recordEdit(*fields::findField("lstFileStat"), QString::number(statusRow_));
+    statusRow_ = row;
     const std::string_view text = fields::kFilingStatusTexts.at(static_cast<std::size_t>(row));
     writeFilingStatus(text);
     applyFilingStatusLayout(text, controls_);
+    // Spouse 2's amounts under a status without a second spouse: asked about
+    // when the user chooses it, marked when a scenario opens with them.
+    showKeptSpouseTwo(shell_, controls_, filingStatusOf(text), !loading_);
 }
 
 void frmIP::writeFilingStatus(std::string_view listText) {
@@ -285,8 +387,15 @@ void frmIP::writeFilingStatus(std::string_view listText) {
 }
 
 void frmIP::okClicked() {
+    // OK by its shortcut leaves the focus where it is: a number still being
+    // typed ("6,") is said to be none, and the form stays open.
+    if (auto* box = qobject_cast<QLineEdit*>(focusWidget()); box && edit_.unfinished.contains(box)) {
+        lostFocus(*box, *fieldOf_.at(box));
+        return;
+    }
     try {
-        shell::GetInputs(shell_);
+        // A cancelled Save As (no current file) or overwrite question keeps the form open.
+        if (!shell::GetInputs(shell_)) return;
     } catch (const TaxError& e) {
         // The form stays open; the save may have ended the edits, so they are opened again.
         reportWarning(e, "GetInputs");
@@ -302,7 +411,8 @@ void frmIP::okClicked() {
 
 void frmIP::filenameClicked() {
     try {
-        shell::SaveAs(shell_);
+        // What is saved is what a later Cancel goes back to.
+        if (shell::SaveAs(shell_)) keepOpenedScenario();
     } catch (const TaxError& e) {
         reportWarning(e, "SaveAs");
     }
@@ -324,8 +434,9 @@ std::unique_ptr<frmIP> LoadIP(shell::Shell& shell, QWidget* parent) {
     });
 }
 
-void InitIP(shell::Shell& shell, QWidget* parent) {
+void InitIP(shell::Shell& shell, QWidget* parent, std::string_view focus) {
     const auto form = LoadIP(shell, parent);
+    if (!focus.empty()) form->focusControl(focus);
     form->exec();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The input form: four pages of fields bound to the planner and the two
 // entered returns. Every change of a field is written at once into its bound
-// property; OK commits the scenario through its file, Cancel keeps what was
-// typed in the objects.
+// property; OK commits the scenario through its file, Cancel puts back the
+// scenario as it was when the form opened. Ctrl+Z and Ctrl+Shift+Z undo and
+// redo the edits field by field.
 
 #include "input/FieldTable.h"
+#include "ui/input/EditHistory.h"
 #include "ui/input/FormLayout.h"
 #include "ui/input/TextChange.h"
 
@@ -27,6 +29,9 @@ class QTabWidget;
 
 namespace tavrel {
 class TaxError;
+}
+namespace mirvane {
+class AMT;
 }
 
 namespace tavrel::ui {
@@ -58,6 +63,15 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
+    // Shows the page of the control (an object name, "txtMaxInc") and puts the focus on it.
+    void focusControl(std::string_view objectName);
+    // Take back the last edit, or take it again.
+    void undoEdit();
+    void redoEdit();
+
+    // Cancel: the scenario, and whether it was saved, as when the form opened.
+    void reject() override;
+
     // What a rejected keystroke does to be heard; QApplication::beep unless replaced.
     void setBeep(std::function<void()> beep) { edit_.beep = std::move(beep); }
 
@@ -78,6 +92,13 @@ private:
     void filenameClicked();
     void markUnsaved();
     void reportWarning(const TaxError& e, std::string_view location);
+    // Undo: the value a field shows as text, and putting one back.
+    QString valueOf(const fields::Field& f) const;
+    void replay(const EditStep& step, const QString& value);
+    void recordEdit(const fields::Field& f, const QString& before);
+    void commitFocusedEdit();
+    // The scenario as the form opened it; a Save As from the form moves it on.
+    void keepOpenedScenario();
 
     shell::Shell& shell_;
     EditContext edit_;
@@ -89,6 +110,12 @@ private:
     QPlainTextEdit* help_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    std::shared_ptr<mirvane::AMT> opened_;
+    bool openedSaved_ = true;
+    EditHistory history_;
+    QString focusedText_;   // the text of the focused field when it got the focus
+    bool replaying_ = false;  // an undo or redo is writing: not a new edit
+    int statusRow_ = -1;      // the filing status shown before the latest choice
 };
 
 // Creates the form (which loads it), centres it and shows the current file,
@@ -96,7 +123,8 @@ private:
 // come back with the location "InitIP".
 std::unique_ptr<frmIP> LoadIP(shell::Shell& shell, QWidget* parent);
 
-// The input form, shown modally until OK or Cancel.
-void InitIP(shell::Shell& shell, QWidget* parent);
+// The input form, shown modally until OK or Cancel, with the focus on the
+// named control (empty: the first field).
+void InitIP(shell::Shell& shell, QWidget* parent, std::string_view focus = {});
 
 }  // namespace tavrel::ui

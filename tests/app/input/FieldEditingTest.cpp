@@ -1,10 +1,13 @@
 // Field editing on the input form: each keystroke written into the bound
 // property, rejected keystrokes with their message, beep and the last good
 // value put back, the empty amount, the lone minus sign, Enter as Tab, the
-// object's own text shown on leaving a field, and the saved flag.
+// object's own text shown on leaving a field, the saved flag, and amounts
+// typed with separators, a dollar sign and blanks.
 #include "InputFormTestSupport.h"
 
 #include "input/AmountEntry.h"
+
+#include "common/FixedText.h"
 
 #include "base/ProgramInfo.h"
 
@@ -45,6 +48,11 @@ private slots:
     void focusSelectsAllAndShowsHelp();
     void amountTextIsCompleteUnfinishedOrWrong_data();
     void amountTextIsCompleteUnfinishedOrWrong();
+    void amountsAreTypedAsPreparersWriteThem_data();
+    void amountsAreTypedAsPreparersWriteThem();
+    void eachKindOfFieldChecksItsOwnForm_data();
+    void eachKindOfFieldChecksItsOwnForm();
+    void okWithANumberStillBeingTypedStaysOpen();
 };
 
 void FieldEditingTest::numberThenLetterIsRejected_data() {
@@ -393,6 +401,104 @@ void FieldEditingTest::amountTextIsCompleteUnfinishedOrWrong() {
     const char* names[] = {"complete", "unfinished", "wrong"};
     QCOMPARE(QString(names[static_cast<int>(entry.state)]), state);
     QCOMPARE(QString::fromStdString(entry.text), sent);
+}
+
+void FieldEditingTest::amountsAreTypedAsPreparersWriteThem_data() {
+    QTest::addColumn<QString>("typed");   // keystrokes after the field got the focus (its text selected)
+    QTest::addColumn<bool>("leave");      // then Tab to the next field
+    QTest::addColumn<QString>("stored");  // the exact amount in the return
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("messages");  // "(10002) This item needs to be a number."
+    // clang-format off
+    QTest::newRow("thousands separator") << "6,000" << false << "6000" << "6,000" << 0;
+    QTest::newRow("dollar sign") << "$6,000" << false << "6000" << "$6,000" << 0;
+    QTest::newRow("blanks around, cents") << " 1,234.50 " << false << "1234.5" << " 1,234.50 " << 0;
+    QTest::newRow("negative in dollars") << "-$1,500" << false << "-1500" << "-$1,500" << 0;
+    QTest::newRow("separator left as shown") << "6,000" << true << "6000" << "6,000" << 0;
+    QTest::newRow("point last") << "1." << false << "1" << "1." << 0;
+    QTest::newRow("unfinished group, left") << "6,00" << true << "6" << "6" << 1;
+    QTest::newRow("lone minus, left") << "-" << true << "1234" << "1,234" << 1;
+    QTest::newRow("lone dollar, left") << "$" << true << "1234" << "1,234" << 1;
+    QTest::newRow("letter, at once") << "6a" << false << "6" << "6" << 1;
+    QTest::newRow("refused keystroke keeps the unfinished number") << "6,0a00" << false << "6000" << "6,000" << 1;
+    QTest::newRow("separator after four digits") << "1234," << false << "1234" << "1,234" << 1;
+    // clang-format on
+}
+
+void FieldEditingTest::amountsAreTypedAsPreparersWriteThem() {
+    QFETCH(QString, typed);
+    QFETCH(bool, leave);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, messages);
+    FormShell t;
+    t.open("a.amt", kJoint);
+    int beeps = 0;
+    auto form = showForm(t, &beeps);
+    QLineEdit* box = form->textBox("txtWages", 0);
+    QVERIFY(focusOn(*form, box));
+    QTest::keyClicks(box, typed);
+    if (leave) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+    }
+    QCOMPARE(QString::fromStdString(t.planner().cur().inc().get(osgrin::iInc::WageSp1).toExactText()), stored);
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(t.dialogs.shown.size(), std::size_t(messages));
+    for (const auto& m : t.dialogs.shown) QCOMPARE(m.text, std::string("(10002) This item needs to be a number."));
+    QCOMPARE(beeps, messages);
+    QVERIFY(t.errors.reports.empty());
+}
+
+void FieldEditingTest::eachKindOfFieldChecksItsOwnForm_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("messages");
+    // clang-format off
+    QTest::newRow("deferral limit is money") << "txtMaxInc" << "$40,000" << "planner" << "MaxItemizedTaxDeferred" << "40,000" << 0;
+    QTest::newRow("exemptions take no dollar") << "txtDep_0" << "$" << "cur" << "Dependents" << "2" << 1;
+    QTest::newRow("discount rate takes no dollar") << "txtDisRate" << "$" << "planner" << "AfterTaxDiscount" << "5" << 1;
+    QTest::newRow("discount rate, separators wait") << "txtDisRate" << "1,5" << "planner" << "AfterTaxDiscount" << "1" << 0;
+    QTest::newRow("a name is taken as typed") << "txtSpouse1" << "6,0a" << "cur" << "Spouse1" << "6,0a" << 0;
+    // clang-format on
+}
+
+void FieldEditingTest::eachKindOfFieldChecksItsOwnForm() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, year);
+    QFETCH(QString, property);
+    QFETCH(QString, stored);
+    QFETCH(int, messages);
+    FormShell t;
+    t.open("a.amt", kJoint);
+    auto form = showForm(t);
+    auto* box = form->findChild<QLineEdit*>(field);
+    QVERIFY(focusOn(*form, box));
+    QTest::keyClicks(box, typed);
+    const std::string value = t.get(year.toStdString(), "top", property.toStdString());
+    QCOMPARE(QString::fromStdString(std::string(tavrel::trimRight(value))), stored);
+    QCOMPARE(t.dialogs.shown.size(), std::size_t(messages));
+}
+
+void FieldEditingTest::okWithANumberStillBeingTypedStaysOpen() {
+    FormShell t;
+    const std::string file = t.open("a.amt", kJoint);
+    const std::string before = testsupport::readFile(file);
+    auto form = showForm(t);
+    QLineEdit* box = form->textBox("txtWages", 0);
+    QVERIFY(focusOn(*form, box));
+    QTest::keyClicks(box, "6,");
+    form->okButton()->click();  // as its shortcut does: the field keeps the focus
+
+    QVERIFY(form->isVisible());
+    QCOMPARE(t.dialogs.shown.size(), std::size_t(1));
+    QCOMPARE(t.dialogs.shown[0].text, std::string("(10002) This item needs to be a number."));
+    QCOMPARE(box->text(), QString("6"));  // what the return holds, and what a later OK saves
+    QCOMPARE(testsupport::readFile(file), before);
 }
 
 QTEST_MAIN(FieldEditingTest)

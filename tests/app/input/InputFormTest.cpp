@@ -2,8 +2,11 @@
 // rule, the check boxes, and the OK, Cancel and file-name buttons.
 #include "InputFormTestSupport.h"
 
+#include "ui/input/FieldBinding.h"
 #include "ui/input/FormHelpers.h"
+#include "ui/input/KeptSpouseTwo.h"
 #include "base/ProgramInfo.h"
+#include "planner/ScenarioFile.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,9 +14,12 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <cstring>
 #include <filesystem>
 
 using namespace inputtest;
+using tavrel::shell::Answer;
+using tavrel::shell::Buttons;
 using tavrel::shell::kFileDescription;
 
 namespace {
@@ -47,13 +53,16 @@ class InputFormTest : public QObject {
 private slots:
     void loadFillsTheFieldsAndOpensTheEdits();
     void statusThreeSelectsMarriedSeparateForBothYears();
-    void singleHidesSpouseTwoAndTheirWagesStillCount();
+    void spouseTwoAmountsWithoutASecondSpouse_data();
+    void spouseTwoAmountsWithoutASecondSpouse();
     void filingStatusRule_data();
     void filingStatusRule();
     void statusOutsideTheListShowsNoSelection();
     void allFourBlindFlagsShowChecked();
     void clickOnOneBoxWritesAllFourOfItsKind();
-    void cancelKeepsTheTypedValuesInTheObjects();
+    void cancelPutsBackTheScenarioAsItWasWhenTheFormOpened();
+    void undoAndRedoGoFieldByFieldBackToTheOpenedState();
+    void okWithoutACurrentFileActsAsSaveAs();
     void okSavesToTheCurrentFileAndRebuildsTheObjects();
     void okWithTheFocusStillInAFieldLeavesTheRebuiltObjectsUntouched();
     void okWhoseSaveFailsKeepsTheFormOpen();
@@ -118,29 +127,110 @@ void InputFormTest::statusThreeSelectsMarriedSeparateForBothYears() {
     QCOMPARE(caption(*form, "lblSpYr_3"), QString("Spouse 2 2009"));
 }
 
-void InputFormTest::singleHidesSpouseTwoAndTheirWagesStillCount() {
+void InputFormTest::spouseTwoAmountsWithoutASecondSpouse_data() {
+    QTest::addColumn<QString>("loaded");    // the filing status of both years in the file
+    QTest::addColumn<QString>("curLines");  // Spouse 2's amounts in the file
+    QTest::addColumn<QString>("nxtLines");
+    QTest::addColumn<QStringList>("clicks");   // statuses chosen, in order
+    QTest::addColumn<QStringList>("answers");  // to the questions, in order
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QStringList>("kept");    // the fields shown and marked afterwards
+    QTest::addColumn<QStringList>("values");  // year.property=value afterwards
+    QTest::addColumn<QString>("totalInc");    // of the current year: 20,000 of it is Spouse 1's
+    const QString wages = "Wages Spouse 2=30,000\n";
+    const QString askSingleWages =
+        "Spouse 2 has amounts entered (wages 2008: 30,000; wages 2009: 32,000). A Single return has no second "
+        "spouse, but amounts kept for Spouse 2 still count in the tax. Clear them?";
+    QTest::newRow("joint to single, yes clears both years")
+        << "2" << wages << "Wages Spouse 2=32,000\n"
+        << QStringList{"Single"} << QStringList{"Yes"} << QStringList{askSingleWages} << QStringList{}
+        << QStringList{"cur.WageSp2=0", "nxt.WageSp2=0"} << "20,000";
+    QTest::newRow("joint to single, no keeps them in sight")
+        << "2" << wages << "Wages Spouse 2=32,000\n"
+        << QStringList{"Single"} << QStringList{"No"} << QStringList{askSingleWages}
+        << QStringList{"txtWages_1", "txtWages_3"} << QStringList{"cur.WageSp2=30,000", "nxt.WageSp2=32,000"}
+        << "50,000";
+    QTest::newRow("joint to widow, next year's self-employment income")
+        << "2" << "" << "SE Inc Spouse 2=5,000\n" << QStringList{"Widow"} << QStringList{"No"}
+        << QStringList{"Spouse 2 has amounts entered (self-employment income 2009: 5,000). A Widow return has no "
+                       "second spouse, but amounts kept for Spouse 2 still count in the tax. Clear them?"}
+        << QStringList{"txtSEInc_3"} << QStringList{"nxt.SEIncSp2=5,000"} << "20,000";
+    QTest::newRow("joint to head of household, yes")
+        << "2" << "SE Inc Spouse 2=7,000\n" << "" << QStringList{"Head of Household"} << QStringList{"Yes"}
+        << QStringList{"Spouse 2 has amounts entered (self-employment income 2008: 7,000). A Head of Household "
+                       "return has no second spouse, but amounts kept for Spouse 2 still count in the tax. "
+                       "Clear them?"}
+        << QStringList{} << QStringList{"cur.SEIncSp2=0"} << "20,000";
+    QTest::newRow("kept once, not asked again")
+        << "2" << wages << "" << QStringList{"Single", "Widow"} << QStringList{"No"}
+        << QStringList{"Spouse 2 has amounts entered (wages 2008: 30,000). A Single return has no second spouse, "
+                       "but amounts kept for Spouse 2 still count in the tax. Clear them?"}
+        << QStringList{"txtWages_1"} << QStringList{"cur.WageSp2=30,000"} << "50,000";
+    QTest::newRow("back to joint: no longer marked")
+        << "2" << wages << "" << QStringList{"Single", "Joint"} << QStringList{"No"}
+        << QStringList{"Spouse 2 has amounts entered (wages 2008: 30,000). A Single return has no second spouse, "
+                       "but amounts kept for Spouse 2 still count in the tax. Clear them?"}
+        << QStringList{} << QStringList{"cur.WageSp2=30,000"} << "50,000";
+    QTest::newRow("nothing entered: no question") << "2"
+                                                  << ""
+                                                  << "" << QStringList{"Single"} << QStringList{} << QStringList{}
+                                                  << QStringList{} << QStringList{"cur.WageSp2=0"} << "20,000";
+    QTest::newRow("married separately has a second spouse")
+        << "2" << wages << "" << QStringList{"Married Filing Seperate"} << QStringList{} << QStringList{}
+        << QStringList{} << QStringList{"cur.WageSp2=30,000"} << "50,000";
+    QTest::newRow("opened under single: marked, not asked")
+        << "1" << wages << "" << QStringList{} << QStringList{} << QStringList{} << QStringList{"txtWages_1"}
+        << QStringList{"cur.WageSp2=30,000"} << "50,000";
+}
+
+void InputFormTest::spouseTwoAmountsWithoutASecondSpouse() {
+    QFETCH(QString, loaded);
+    QFETCH(QString, curLines);
+    QFETCH(QString, nxtLines);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, values);
+    QFETCH(QString, totalInc);
     FormShell t;
-    t.open("joint.amt", scenario("Filing Status=2\nWages Spouse 1=30,000\n", "Filing Status=2\n"));
+    const std::string status = "Filing Status=" + loaded.toStdString() + "\n";
+    t.open("s.amt",
+           scenario(status + "Wages Spouse 1=20,000\n" + curLines.toStdString(), status + nxtLines.toStdString()));
+    for (const QString& a : answers) t.dialogs.answers.push_back(a == "Yes" ? Answer::Yes : Answer::No);
     auto form = showForm(t);
-    QLineEdit* wages2 = form->textBox("txtWages", 1);
-    QVERIFY(focusOn(*form, wages2));
-    QTest::keyClicks(wages2, "20000");
-    QCOMPARE(t.get("cur", "inc", "WageSp2"), std::string("20,000"));
+    for (const QString& c : clicks) clickStatus(*form, c);
 
-    clickStatus(*form, "Single");
-    QCOMPARE(t.get("cur", "top", "FilingStatus"), std::string("1"));
-    QCOMPARE(t.get("nxt", "top", "FilingStatus"), std::string("1"));
-    for (const char* name : kSpouseTwoControls) QVERIFY2(form->findChild<QWidget*>(name)->isHidden(), name);
-    QVERIFY(!form->textBox("txtWages", 0)->isHidden());
-    QCOMPARE(caption(*form, "lblSpouse1"), QString("Client"));
-    QCOMPARE(caption(*form, "lblSpouse_0"), QString("Client\n2008"));
-    QCOMPARE(caption(*form, "lblSpYr_2"), QString("Client\n2009"));
-
-    // The hidden field keeps its value, and the return still counts it.
-    QCOMPARE(wages2->text(), QString("20,000"));
-    QCOMPARE(t.get("cur", "inc", "WageSp2"), std::string("20,000"));
+    QCOMPARE(t.dialogs.shown.size(), std::size_t(questions.size()));
+    for (qsizetype i = 0; i < questions.size(); ++i) {
+        QCOMPARE(QString::fromStdString(t.dialogs.shown[i].text), questions[i]);
+        QCOMPARE(t.dialogs.shown[i].title, std::string(kFileDescription));
+        QVERIFY(t.dialogs.shown[i].buttons == Buttons::YesNo);
+    }
+    QVERIFY(t.dialogs.answers.empty());
+    for (const QString& v : values) {
+        const QString year = v.section('.', 0, 0), property = v.section('.', 1).section('=', 0, 0);
+        QCOMPARE(QString::fromStdString(t.get(year.toStdString(), "inc", property.toStdString())), v.section('=', 1));
+    }
+    for (const char* name : {"txtWages_1", "txtWages_3", "txtSEInc_1", "txtSEInc_3"}) {
+        QLineEdit* box = form->findChild<QLineEdit*>(name);
+        const bool isKept = kept.contains(name);
+        QVERIFY2(box->property("keptForSpouseTwo").toBool() == isKept, name);
+        QCOMPARE(box->toolTip(), isKept ? QString(tavrel::ui::kKeptSpouseTwoTip) : QString());
+        if (!isKept) continue;
+        QVERIFY2(!box->isHidden(), name);
+        // Under the caption of its column.
+        QVERIFY2(!form->findChild<QLabel*>(QString("lblSpYr_") + name[std::strlen(name) - 1])->isHidden(), name);
+    }
+    // Cleared or kept, each field shows what its return holds, and the engine
+    // counts what the returns hold.
+    for (const char* name : {"txtWages_1", "txtWages_3", "txtSEInc_1", "txtSEInc_3"}) {
+        const tavrel::ui::fields::Field* f = tavrel::ui::fields::findField(
+            QString(name).section('_', 0, 0).toStdString(), QString(name).section('_', 1).toInt());
+        QCOMPARE(form->findChild<QLineEdit*>(name)->text(), tavrel::ui::fields::boundText(t.planner(), *f));
+    }
     t.planner().cur().Calculate();
-    QCOMPARE(t.get("cur", "top", "TotalInc"), std::string("50,000"));
+    QCOMPARE(QString::fromStdString(t.get("cur", "top", "TotalInc")), totalInc);
 }
 
 void InputFormTest::filingStatusRule_data() {
@@ -264,25 +354,93 @@ void InputFormTest::clickOnOneBoxWritesAllFourOfItsKind() {
     QCOMPARE(t.get("cur", "top", "IsSp1Over65"), std::string("True"));
 }
 
-void InputFormTest::cancelKeepsTheTypedValuesInTheObjects() {
+// The whole scenario as text: every section of the planner and its four returns.
+static std::string scenarioText(const mirvane::AMT& planner, const std::string& file) {
+    mirvane::SaveScenario(*planner.clone(), file);  // a copy: saving ends the edits
+    return testsupport::readFile(file);
+}
+
+void InputFormTest::cancelPutsBackTheScenarioAsItWasWhenTheFormOpened() {
     FormShell t;
-    const std::string file = t.open("c.amt", scenario("Filing Status=2\n", "Filing Status=2\n"));
+    const std::string file = t.open("c.amt", scenario("Filing Status=2\nOther Taxes Pd=1,500\n", "Filing Status=2\n"));
+    const std::string before = scenarioText(t.planner(), t.dir.file("before.amt"));
     auto form = showForm(t);
+    // A return, the other year, the planner and a flag all change.
     QLineEdit* taxes = form->textBox("txtDed", 2);
     QVERIFY(focusOn(*form, taxes));
     QTest::keyClicks(taxes, "9000");
-    QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Rejected));
-
-    QCOMPARE(t.get("cur", "item", "OtherTaxes"), std::string("9,000"));
-    QVERIFY(t.planner().isEditing());
-    QVERIFY(t.planner().cur().isEditing());
+    QVERIFY(focusOn(*form, form->textBox("txtDisRate")));
+    QTest::keyClicks(form->textBox("txtDisRate"), "7");
+    QTest::mouseClick(form->checkBox("chk65", 2), Qt::LeftButton);
+    clickStatus(*form, "Single");
     QVERIFY(!t.state.IsSaved);
-    QVERIFY(!contains(section(file, "Scenario1"), "Other Taxes Pd=9,000"));
-    // A later save writes them.
-    tavrel::shell::Save(t.shell, file);
-    QVERIFY(contains(section(file, "Scenario1"), "Other Taxes Pd=9,000"));
+    QVERIFY(scenarioText(t.planner(), t.dir.file("edited.amt")) != before);
+
+    QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QCOMPARE(scenarioText(t.planner(), t.dir.file("after.amt")), before);
+    QVERIFY(t.state.IsSaved);
+    QVERIFY(t.planner().isEditing());
+    // The next save (a report run saves first) writes the file as it was.
+    QVERIFY(tavrel::shell::Save(t.shell, file));
+    QCOMPARE(section(file, "Scenario1").find("9,000"), std::string::npos);
+}
+
+void InputFormTest::undoAndRedoGoFieldByFieldBackToTheOpenedState() {
+    FormShell t;
+    t.open("u.amt", scenario("Filing Status=2\n", "Filing Status=2\n"));
+    auto form = showForm(t);
+    QLineEdit* wages = form->textBox("txtWages", 0);
+    QLineEdit* taxes = form->textBox("txtDed", 2);
+    QVERIFY(focusOn(*form, wages));
+    QTest::keyClicks(wages, "5000");
+    QVERIFY(focusOn(*form, taxes));
+    QTest::keyClicks(taxes, "700");
+    QTest::mouseClick(form->checkBox("chk65", 0), Qt::LeftButton);
+    QCOMPARE(t.get("cur", "top", "IsSp1Over65"), std::string("True"));
+
+    const auto key = [&](QKeySequence::StandardKey k) {
+        QWidget* w = QApplication::focusWidget();
+        QTest::keySequence(w ? w : form.get(), QKeySequence(k));
+    };
+    // Each undo takes back one field, newest first, in the objects and on the form.
+    key(QKeySequence::Undo);
+    QCOMPARE(t.get("cur", "top", "IsSp1Over65"), std::string("False"));
+    QCOMPARE(t.get("cur", "item", "OtherTaxes"), std::string("700"));
+    key(QKeySequence::Undo);
+    QCOMPARE(t.get("cur", "item", "OtherTaxes"), std::string("0"));
+    QCOMPARE(taxes->text(), QString("0"));
+    QCOMPARE(t.get("cur", "inc", "WageSp1"), std::string("5,000"));
+    key(QKeySequence::Undo);
+    QCOMPARE(t.get("cur", "inc", "WageSp1"), std::string("0"));
+    key(QKeySequence::Undo);  // nothing older than the form
+    QCOMPARE(t.get("cur", "inc", "WageSp1"), std::string("0"));
+    // Redo takes them again in order; a new edit ends the redo.
+    key(QKeySequence::Redo);
+    QCOMPARE(t.get("cur", "inc", "WageSp1"), std::string("5,000"));
+    key(QKeySequence::Redo);
+    QCOMPARE(t.get("cur", "item", "OtherTaxes"), std::string("700"));
+    QTest::keyClicks(QApplication::focusWidget(), "1");
+    key(QKeySequence::Redo);
+    QCOMPARE(t.get("cur", "top", "IsSp1Over65"), std::string("False"));
+}
+
+void InputFormTest::okWithoutACurrentFileActsAsSaveAs() {
+    FormShell t;
+    t.state.CurrentFile.clear();
+    const std::string folder = t.state.DataFilePath;
+    auto form = showForm(t);
+    // Cancelling the name keeps the form open and the data folder as it was.
+    QTest::mouseClick(form->okButton(), Qt::LeftButton);
+    QVERIFY(form->isVisible());
+    QCOMPARE(t.state.DataFilePath, folder);
+    // A chosen name without an extension gets ".amt" and becomes the current file.
+    t.dialogs.fileNames.push_back(t.dir.file("client"));
+    QTest::mouseClick(form->okButton(), Qt::LeftButton);
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QCOMPARE(t.state.CurrentFile, t.dir.file("client.amt"));
+    QVERIFY(std::filesystem::exists(t.dir.file("client.amt")));
+    QCOMPARE(t.state.DataFilePath, folder);
 }
 
 void InputFormTest::okSavesToTheCurrentFileAndRebuildsTheObjects() {
