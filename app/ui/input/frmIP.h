@@ -113,7 +113,7 @@ private:
     std::shared_ptr<mirvane::AMT> opened_;
     bool openedSaved_ = true;
     EditHistory history_;
-    QString focusedText_;   // the text of the focused field when it got the focus
+    QString focusedText_;     // the text of the focused field when it got the focus
     bool replaying_ = false;  // an undo or redo is writing: not a new edit
     int statusRow_ = -1;      // the filing status shown before the latest choice
 };
