@@ -34,13 +34,16 @@ int caretOf(const QLineEdit& box) { return box.hasSelectedText() ? box.selection
 
 // The message of an expected rejection, or the warning of any other error,
 // and the beep.
-void complain(const TaxError& error, EditContext& context) {
+void complain(const QLineEdit& box, const TaxError& error, EditContext& context) {
     const std::string message = rejectionMessage(error.number());
     if (!message.empty()) {
         context.shell.dialogs.message(shell::kFileDescription, message, shell::Icon::None, shell::Buttons::Ok);
     } else {
-        context.shell.errors.ReportWarning(error.number(), error.description(),
-                                           "ControlExtend.TextChg\r" + error.source(), shell::kFileDescription);
+        // The control leads the chain so that the message can name the field.
+        context.shell.errors.ReportWarning(
+            error.number(), error.description(),
+            "frmIP." + box.objectName().toStdString() + "_Change\rControlExtend.TextChg\r" + error.source(),
+            shell::kFileDescription);
     }
     if (context.beep) context.beep();
 }
@@ -74,7 +77,7 @@ TextChgResult assign(QLineEdit& box, PropertyBag& object, std::string_view prope
     } catch (const std::exception& e) {
         error = TaxError::standard(err::InvalidCall, e.what());
     }
-    complain(error, context);
+    complain(box, error, context);
     if (caret > 0) restore(box, object, property, fixedWidth, caret - 1, context);
     return TextChgResult::Rejected;
 }
@@ -116,7 +119,7 @@ TextChgResult FieldChg(QLineEdit& box, PropertyBag& object, const fields::Field&
     }
     // Refused as the object refuses a text that is no number.
     const int caret = caretOf(box);
-    complain(TaxError::standard(err::NotANumber, {}), context);
+    complain(box, TaxError::standard(err::NotANumber, {}), context);
     if (caret > 0) restore(box, object, field.property, false, caret - 1, context);
     return TextChgResult::Rejected;
 }
@@ -128,7 +131,7 @@ bool NumberFieldLeft(QLineEdit& box, const fields::Field& field, EditContext& co
     if (fields::classifyAmount(box.text().toStdString(), rule == fields::EntryRule::Money).state !=
         fields::EntryState::Incomplete)
         return false;
-    complain(TaxError::standard(err::NotANumber, {}), context);
+    complain(box, TaxError::standard(err::NotANumber, {}), context);
     return true;
 }
 

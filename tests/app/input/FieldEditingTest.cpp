@@ -5,6 +5,8 @@
 // typed with separators, a dollar sign and blanks.
 #include "InputFormTestSupport.h"
 
+#include "input/PlainError.h"
+
 #include "input/AmountEntry.h"
 
 #include "common/FixedText.h"
@@ -264,7 +266,10 @@ void FieldEditingTest::otherErrorsGoToTheErrorReporter() {
     QCOMPARE(r.kind, std::string("warning"));
     QCOMPARE(r.number, 6);
     QCOMPARE(r.description, std::string("Overflow"));
-    QVERIFY2(r.location.starts_with("ControlExtend.TextChg\rclsInc.LetWageSp1"), r.location.c_str());
+    QVERIFY2(r.location.starts_with("frmIP.txtWages_0_Change\rControlExtend.TextChg\rclsInc.LetWageSp1"),
+             r.location.c_str());
+    QCOMPARE(tavrel::ui::fields::plainSentence(r.number, r.description, r.location),
+             std::string("Spouse 1 wages 2008: the amount is too large. Enter a smaller amount."));
     QCOMPARE(r.title, std::string(kFileDescription));
     QCOMPARE(beeps, 1);
     QCOMPARE(box->text(), QString("100,000,000,000,000"));

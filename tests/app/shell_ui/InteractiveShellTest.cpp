@@ -690,7 +690,7 @@ private slots:
 
         // clang-format off
         const struct { int number; const char* location; const char* sentence; } rows[] = {
-            {6,  "ControlExtend.TextChg\rfrmIP.txtWages_3\rclsInc.LetWageSp2",
+            {6,  "frmIP.txtWages_3_Change\rControlExtend.TextChg\rclsInc.LetWageSp2",
                  "Spouse 2 wages 2009: the amount is too large. Enter a smaller amount."},
             {13, "OpenFile \"/home/x/letter.amt\"\ris not a scenario file",
                  "letter.amt: this is not a scenario file, or it is damaged. Open another file."},
