@@ -126,7 +126,10 @@ constexpr std::size_t kLongestName = 255;
 
 std::string temporaryPrefix(const std::string& targetName) {
     const std::size_t room = kLongestName - 1 - kTemporaryMarker.size() - kSuffixLength;
-    return "." + targetName.substr(0, room) + std::string(kTemporaryMarker);
+    // Appended, not added to a literal: GCC 12 at -O3 warns falsely (-Wrestrict).
+    std::string prefix(".");
+    prefix.append(targetName, 0, room).append(kTemporaryMarker);
+    return prefix;
 }
 
 bool isSuffixCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }

@@ -91,7 +91,7 @@ Subject subjectOf(std::string_view location) {
             }
         }
     }
-    if (s.field.empty() && !key.empty()) s.field = std::string(key) + " [" + std::string(section) + "]";
+    if (s.field.empty() && !key.empty()) s.field.append(key).append(" [").append(section).append("]");
     return s;
 }
 
@@ -143,7 +143,7 @@ std::string plainSentence(int number, std::string_view description, std::string_
         what = "this is not a scenario file, or it is damaged. Open another file.";
     if (what.empty()) {
         what = std::string(standardDescription(number));
-        if (!description.empty() && description != what) what += " (" + std::string(description) + ")";
+        if (!description.empty() && description != what) what.append(" (").append(description).append(")");
         what += ". See Details for where it happened.";
         if (!what.empty()) what[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(what[0])));
     }

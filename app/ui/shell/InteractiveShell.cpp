@@ -246,7 +246,8 @@ void InteractiveShell::about() { dialogs_.about(); }
 
 bool InteractiveShell::maySaveBeforeExit() {
     if (state_.IsSaved) return true;
-    switch (dialogs_.message(shell::kFileDescription, "Save changes to " + shell::displayName(state_.CurrentFile) + "?",
+    switch (dialogs_.message(shell::kFileDescription,
+                             std::string("Save changes to ").append(shell::displayName(state_.CurrentFile)).append("?"),
                              shell::Icon::Exclamation, shell::Buttons::SaveDontSaveCancel)) {
     case shell::Answer::Yes: return save();  // a save that fails or is cancelled keeps the program open
     case shell::Answer::No: return true;
