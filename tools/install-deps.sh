@@ -5,6 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config     # the build
   libgtest-dev libgmock-dev            # unit tests
   python3                              # the independent check of the golden files and the include layers
+  python3-jsonschema                   # validating the JSON export against its schema
   clang-format                         # the format check
   libbenchmark-dev                     # benchmarks
   qt6-base-dev qt6-charts-dev          # the windows: Widgets, PrintSupport, Test, Charts

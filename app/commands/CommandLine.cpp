@@ -3,10 +3,12 @@
 #include "base/ProgramInfo.h"
 #include "common/PropertyBag.h"
 
+#include <algorithm>
+
 namespace tavrel::shell {
 namespace {
 
-enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law };
+enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law, Format, Batch };
 
 struct Parsed {
     Switch kind = Switch::None;
@@ -41,6 +43,10 @@ Parsed classify(std::string_view arg) {
         p.kind = Switch::Calc;
     else if (is("/law", "--law"))
         p.kind = Switch::Law;
+    else if (is("/format", "--format"))
+        p.kind = Switch::Format;
+    else if (is("/batch", "--batch"))
+        p.kind = Switch::Batch;
     if (p.kind == Switch::None) p.hasInline = false;
     return p;
 }
@@ -61,6 +67,21 @@ std::string switchValue(const std::vector<std::string>& args, Switch wanted, boo
         return value;
     }
     return {};
+}
+
+// The arguments after a switch up to the next one, each on its own (file
+// names from a shell's wildcard, blanks and all).
+std::vector<std::string> switchItems(const std::vector<std::string>& args, Switch wanted) {
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Parsed p = classify(args[i]);
+        if (p.kind != wanted) continue;
+        if (p.hasInline) items.push_back(p.inlineValue);
+        for (std::size_t k = i + 1; k < args.size() && classify(args[k]).kind == Switch::None; ++k)
+            items.push_back(args[k]);
+        break;
+    }
+    return items;
 }
 
 bool endsWithNoCase(std::string_view text, std::string_view ending) {
@@ -107,7 +128,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (p.kind != Switch::None) {
             afterSwitch = true;
             inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output || p.kind == Switch::Calc ||
-                             p.kind == Switch::Law) &&
+                             p.kind == Switch::Law || p.kind == Switch::Format || p.kind == Switch::Batch) &&
                             !p.hasInline;
         }
     }
@@ -115,7 +136,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     c.inputValue = switchValue(args, Switch::Input);
     c.outputValue = switchValue(args, Switch::Output, &outputGiven);
     c.inputFile = GetCommandLineFilename(args, ".amt", "/input");
-    c.outputFile = GetCommandLineFilename(args, ".txt", "/output");
+    bool formatGiven = false;
+    const std::string formatValue = switchValue(args, Switch::Format, &formatGiven);
+    if (formatGiven) {
+        if (sameNameNoCase(formatValue, "json"))
+            c.format = OutputFormat::Json;
+        else if (sameNameNoCase(formatValue, "csv"))
+            c.format = OutputFormat::Csv;
+        else if (!sameNameNoCase(formatValue, "text"))
+            c.problems.push_back("/format takes \"text\", \"json\" or \"csv\", not \"" + formatValue + "\"");
+    }
+    const std::string_view outputEnding = c.format == OutputFormat::Json  ? ".json"
+                                          : c.format == OutputFormat::Csv ? ".csv"
+                                                                          : ".txt";
+    c.outputFile = endsWithNoCase(c.outputValue, outputEnding) ? c.outputValue : std::string();
+    c.batchItems = switchItems(args, Switch::Batch);
+    c.batch =
+        std::any_of(args.begin(), args.end(), [](const std::string& a) { return classify(a).kind == Switch::Batch; });
     c.calcFile = switchValue(args, Switch::Calc, &c.calc);
     // One scenario per run: a second name is more likely a slip than a wish,
     // and guessing which one was meant could save over the wrong file.
@@ -127,7 +164,26 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         c.problems.push_back("/calc cannot be combined with a scenario file (\"" + bareNames[0] + "\")");
     else if (bareNames.size() == 1)
         c.inputFile = bareNames[0];
-    if (c.calc) {
+    if (c.batch) {
+        if (c.batchItems.empty()) c.problems.push_back("/batch needs scenario files or folders");
+        if (c.silent || !c.inputValue.empty() || c.calc || !bareNames.empty())
+            c.problems.push_back("/batch cannot be combined with /silent, /input, /calc or a scenario file");
+        if (!c.outputValue.empty()) {
+            // The name says the format; a /format that says otherwise is a slip.
+            const bool json = endsWithNoCase(c.outputValue, ".json");
+            if (json || endsWithNoCase(c.outputValue, ".csv")) {
+                c.batchOutputFile = c.outputValue;
+                if (formatGiven && c.format != (json ? OutputFormat::Json : OutputFormat::Csv))
+                    c.problems.push_back("the /output name \"" + c.outputValue + "\" does not match /format");
+                c.format = json ? OutputFormat::Json : OutputFormat::Csv;
+            } else {
+                c.problems.push_back("the /output name \"" + c.outputValue +
+                                     "\" of /batch does not end in .csv or .json");
+            }
+        }
+        if (c.format == OutputFormat::Text) c.format = OutputFormat::Csv;  // the book has no text form
+        c.outputFile.clear();
+    } else if (c.calc) {
         if (c.calcFile.empty()) c.problems.push_back("/calc needs a CSV file of returns");
         if (!c.outputValue.empty()) {
             if (endsWithNoCase(c.outputValue, ".csv"))
@@ -140,9 +196,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         // Writing the reports anywhere else than the file asked for would look
         // like success to a script that then finds no report file.
         if (c.outputValue.empty())
-            c.problems.push_back("/output needs the name of a report file ending in .txt");
+            c.problems.push_back("/output needs the name of a report file ending in " + std::string(outputEnding));
         else
-            c.problems.push_back("the /output name \"" + c.outputValue + "\" of a silent run does not end in .txt");
+            c.problems.push_back("the /output name \"" + c.outputValue + "\" of a silent run does not end in " +
+                                 std::string(outputEnding));
     }
     bool lawGiven = false;
     const std::string lawValue = switchValue(args, Switch::Law, &lawGiven);
@@ -156,6 +213,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 std::string usageText() {
     return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted]\n"
            "       tavrel FILE.amt [/output FILE.txt] [/silent] [/law tables|enacted]\n"
+           "       tavrel FILE.amt /silent /format json|csv [/output FILE.json|FILE.csv]\n"
+           "       tavrel /batch FILE.amt ... | FOLDER ... [/output BOOK.csv|BOOK.json]\n"
            "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
            "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
            "\n"
@@ -178,6 +237,13 @@ std::string usageText() {
            "                     \"Law Edition\" (not saved): \"tables\" computes both years\n"
            "                     with the 2008 tables, \"enacted\" each year under its own\n"
            "                     law as enacted\n"
+           "  /format text|json|csv  with /silent: the reports as text (the default), or\n"
+           "                     the analysis as JSON or CSV (the /output name then ends\n"
+           "                     in .json or .csv; without /output, standard output)\n"
+           "  /batch FILE.amt ... | FOLDER ...  the client book: analyse every scenario\n"
+           "                     (a folder: every .amt in it) without changing any file,\n"
+           "                     one row each, to the /output file (.csv or .json) or as\n"
+           "                     CSV to standard output; exit status 1 when any failed\n"
            "  /calc FILE.csv     compute one return per row of a CSV file in NBER TAXSIM 35's\n"
            "                     variables (tax years 2001 to 2009) and write a CSV of the\n"
            "                     results to the /output file (a name ending in .csv) or to\n"

@@ -18,6 +18,9 @@
 
 namespace tavrel::shell {
 
+// What a silent run or the client book writes.
+enum class OutputFormat { Text, Json, Csv };
+
 struct CommandLine {
     bool silent = false;
     bool help = false;
@@ -33,6 +36,15 @@ struct CommandLine {
     // "/law tables" or "/law enacted"; empty without the switch (a value that is
     // neither is a problem).
     std::optional<osgrin::LawEdition> law;
+    // "/format text|json|csv"; text without the switch. With /silent the
+    // /output name must end in .txt, .json or .csv to match.
+    OutputFormat format = OutputFormat::Text;
+    // "/batch FILE.amt ... | FOLDER ...": the client book; each argument up to
+    // the next switch is one file or folder. Its /output ends in .csv or .json
+    // (which also sets the format); without /output, CSV to standard output.
+    bool batch = false;
+    std::vector<std::string> batchItems;
+    std::string batchOutputFile;
     std::vector<std::string> problems;  // arguments that mean nothing here
 };
 

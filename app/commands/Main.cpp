@@ -40,7 +40,11 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (!line.inputValue.empty() && line.inputFile.empty())
         err << "tavrel: the /input name \"" << line.inputValue << "\" does not end in .amt; it is not used\n";
     if (!line.outputValue.empty() && line.outputFile.empty())
-        err << "tavrel: the /output name \"" << line.outputValue << "\" does not end in .txt; it is not used\n";
+        err << "tavrel: the /output name \"" << line.outputValue << "\" does not end in "
+            << (line.format == OutputFormat::Json  ? ".json"
+                : line.format == OutputFormat::Csv ? ".csv"
+                                                   : ".txt")
+            << "; it is not used\n";
 
     if (state.IsSilent) {
         if (state.CurrentFile.empty()) {
@@ -50,7 +54,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         ConsoleDialogs dialogs(err);
         NoView view;
         Shell shell{state, dialogs, reporter, view};
-        return RunSilent(shell, out);
+        return RunSilent(shell, out, line.format);
     }
     if (!interactive) {
         err << "tavrel: this build has no windows; use /silent (see --help)\n";

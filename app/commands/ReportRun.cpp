@@ -69,7 +69,11 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs, 
     mirvane::putUnderLaw(p, shell::effectiveLaw(s));
     const shell::ReportFlags& flags = choice.flags;
     if (!flags.any()) return;
-    if (flags.summary || flags.detailed) mirvane::RunAnalysisProtocol(p);
+    if (flags.summary || flags.detailed) {
+        mirvane::RunAnalysisProtocol(p);
+        outputs.analysed(p, scope.kept());
+    }
+    if (!outputs.wantsReports()) return;
 
     int copies = 1;
     if (where == Destination::Printer) {

@@ -27,6 +27,11 @@ public:
     virtual void endPrinting() {}
     // The end of one printed copy: the page manager closes the document.
     virtual void endPrintedDocument() {}
+    // The planner right after its analysis, with the deferral limit as entered:
+    // what the data exports read.
+    virtual void analysed(const mirvane::AMT&, Currency) {}
+    // False when only the analysis is wanted, not the report texts.
+    virtual bool wantsReports() const { return true; }
 };
 
 // Every report of a run as the text of a report file, in memory: the silent

@@ -1,5 +1,7 @@
 #include "reports/ReportDestination.h"
 
+#include "platform/FileAccess.h"
+
 #include "common/TaxError.h"
 
 #include <cerrno>
@@ -15,12 +17,20 @@ void routeReport(const Report& report, ReportDestination& destination) {
     destination.endReport(report);
 }
 
+namespace {
+
+int fileErrorNumber(int error) {
+    return error == ENOENT                       ? err::PathNotFound
+           : (error == EACCES || error == EPERM) ? err::PermissionDenied
+           : error == ENOSPC                     ? err::DiskFull
+                                                 : err::PathFileAccess;
+}
+
+}  // namespace
+
 void appendToFile(const std::string& path, const std::string& text) {
     auto fail = [&](int error) {
-        const int number = error == ENOENT                       ? err::PathNotFound
-                           : (error == EACCES || error == EPERM) ? err::PermissionDenied
-                           : error == ENOSPC                     ? err::DiskFull
-                                                                 : err::PathFileAccess;
+        const int number = fileErrorNumber(error);
         throw TaxError::standard(number, "ReportFile.Append: cannot write \"" + path + "\": " + std::strerror(error));
     };
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
@@ -37,6 +47,15 @@ void appendToFile(const std::string& path, const std::string& text) {
         done += static_cast<std::size_t>(n);
     }
     if (::close(fd) != 0) fail(errno);
+}
+
+void writeWholeFile(const std::string& path, const std::string& text) {
+    const platform::SaveResult r = platform::replaceFileAtomically(path, text);
+    if (!r.ok()) {
+        std::string why("ReportFile.Write: cannot write \"");
+        why.append(path).append("\": ").append(r.reason);
+        throw TaxError::standard(fileErrorNumber(r.error), why);
+    }
 }
 
 }  // namespace tavrel::reports

@@ -42,4 +42,8 @@ private:
 // when it cannot be written.
 void appendToFile(const std::string& path, const std::string& text);
 
+// Replaces the file with the text in one step (a data document is whole or
+// absent); raises with the file's name when it cannot be written.
+void writeWholeFile(const std::string& path, const std::string& text);
+
 }  // namespace tavrel::reports

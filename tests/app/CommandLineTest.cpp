@@ -165,3 +165,47 @@ TEST(CommandLine, ASilentRunsReportFileEndsInTxt) {
             << c.line;
     }
 }
+
+// The data formats of a silent run and the client book: what each line gives,
+// and which lines make no sense.
+TEST(CommandLine, FormatsAndTheClientBook) {
+    struct Case {
+        const char* line;
+        OutputFormat format;
+        std::string outputFile;
+        std::vector<std::string> batchItems;
+        std::string batchOutput;
+        std::string problem;  // the one problem, or empty for none
+    };
+    using F = OutputFormat;
+    // clang-format off
+    const Case cases[] = {
+        {"a.amt /silent /format json /output r.json",  F::Json, "r.json", {}, "", ""},
+        {"a.amt /silent /format CSV",                  F::Csv,  "",       {}, "", ""},
+        {"a.amt /silent --format=text /output r.txt",  F::Text, "r.txt",  {}, "", ""},
+        {"a.amt /silent /format json /output r.txt",   F::Json, "",       {}, "",
+         "the /output name \"r.txt\" of a silent run does not end in .json"},
+        {"a.amt /silent /format pdf",                  F::Text, "",       {}, "",
+         "/format takes \"text\", \"json\" or \"csv\", not \"pdf\""},
+        {"/batch a.amt /data/clients /output book.csv", F::Csv, "", {"a.amt", "/data/clients"}, "book.csv", ""},
+        {"/batch /data/clients /output Book.JSON",     F::Json, "",       {"/data/clients"}, "Book.JSON", ""},
+        {"/batch a.amt b.amt",                         F::Csv,  "",       {"a.amt", "b.amt"}, "", ""},
+        {"/batch a.amt /format json /output b.csv",    F::Csv,  "",       {"a.amt"}, "b.csv",
+         "the /output name \"b.csv\" does not match /format"},
+        {"/batch a.amt /output book.txt",              F::Csv,  "",       {"a.amt"}, "",
+         "the /output name \"book.txt\" of /batch does not end in .csv or .json"},
+        {"/batch",                                     F::Csv,  "",       {}, "", "/batch needs scenario files or folders"},
+        {"/batch a.amt /silent",                       F::Csv,  "",       {"a.amt"}, "",
+         "/batch cannot be combined with /silent, /input, /calc or a scenario file"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const CommandLine parsed = parseCommandLine(words(c.line));
+        EXPECT_EQ(parsed.format, c.format) << c.line;
+        EXPECT_EQ(parsed.outputFile, c.outputFile) << c.line;
+        EXPECT_EQ(parsed.batchItems, c.batchItems) << c.line;
+        EXPECT_EQ(parsed.batchOutputFile, c.batchOutput) << c.line;
+        EXPECT_EQ(parsed.problems, c.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.problem})
+            << c.line;
+    }
+}

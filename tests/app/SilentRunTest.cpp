@@ -115,6 +115,30 @@ TEST(SilentRun, AnOutputNameNotEndingInTxtStopsWithStatus2) {
     EXPECT_EQ(readFile(run.scenario), original);  // not even saved back
 }
 
+// JSON and CSV are whole documents: a run replaces the file (a report file is
+// appended to), and standard output gets the same text.
+TEST(SilentRun, DataFormatsReplaceTheirFileAndMatchStandardOutput) {
+    for (const char* format : {"json", "csv"}) {
+        SCOPED_TRACE(format);
+        ExampleRun run;
+        const std::string out = run.dir.file(std::string("analysis.") + format);
+        writeFile(out, "earlier text\n");
+        for (int i = 0; i < 2; ++i) {
+            const auto r = runProgram(kProgram, {run.scenario, "/silent", "/format", format, "/output", out});
+            ASSERT_EQ(r.exitStatus, 0) << r.err;
+        }
+        const std::string written = readFile(out);
+        EXPECT_EQ(written, runProgram(kProgram, {run.scenario, "/silent", "/format", format}).out);
+        EXPECT_TRUE(written.starts_with(std::string(format) == "json"
+                                            ? "{\"schema\":\"tavrel-analysis\",\"schemaVersion\":1,"
+                                            : "record,year,deferral,"))
+            << written.substr(0, 80);
+        EXPECT_NE(written.find(std::string(format) == "json" ? "\"deferral\":10112,\"presentValueSaving\":3356"
+                                                             : "answer,,10112,194983,,,,,,,3356"),
+                  std::string::npos);
+    }
+}
+
 TEST(SilentRun, SavesTheWholeScenarioBack) {
     ExampleRun run;
     const auto r = runProgram(kProgram, {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent"});
