@@ -1,6 +1,7 @@
 #include "commands/Main.h"
 
 #include "calc/CalcRun.h"
+#include "commands/BatchRun.h"
 #include "commands/CommandLine.h"
 #include "base/ConsoleServices.h"
 #include "base/ProgramInfo.h"
@@ -27,6 +28,14 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (line.calc)
         return calc::RunCalc({line.calcFile, line.calcOutputFile, line.law.value_or(osgrin::LawEdition::Enacted)}, out,
                              err);
+    if (line.batch)
+        return RunBatch({.items = line.batchItems,
+                         .outputFile = line.batchOutputFile,
+                         .json = line.format == OutputFormat::Json,
+                         .law = line.law,
+                         .threads = 0,               // every core
+                         .progress = std::nullopt},  // when standard error is a terminal
+                        out, err);
 
     ConsoleErrorReporter reporter(err);
     AppState state;

@@ -1,0 +1,42 @@
+#pragma once
+// The client book: one row per scenario of a preparer's clients, with the answer
+// and each year's tax without and with deferral, or the error that kept the
+// scenario from being analysed. CSV (a header, then one line per row) or a JSON
+// document ("tavrel-client-book", schema version 1) whose rows hold the same
+// fields under the CSV's column names. Text only: the caller writes it.
+
+#include "reports/AnalysisResult.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tavrel::reports {
+
+inline constexpr int kClientBookSchemaVersion = 1;
+inline constexpr std::size_t kClientBookColumns = 21;
+
+// The column names, the years from the planner's constants:
+// file, spouse1, ..., regular_2008_without, ..., error_number, error_message.
+const std::array<std::string, kClientBookColumns>& clientBookColumns();
+
+struct BookError {
+    int number = 0;
+    std::string message;
+};
+
+struct BookRow {
+    AnalysisResult figures;          // its file always; the rest only when analysed
+    std::optional<BookError> error;  // why the scenario could not be analysed
+};
+
+enum class BookFormat { Csv, Json };
+
+// The text before the first row: the CSV header, or the JSON document up to its rows.
+void appendBookStart(std::string& out, BookFormat format);
+// One row; `first` for the first row of the book (JSON separates the rows).
+void appendBookRow(std::string& out, BookFormat format, const BookRow& row, bool first);
+// The text after the last row.
+void appendBookEnd(std::string& out, BookFormat format);
+
+}  // namespace tavrel::reports
