@@ -10,7 +10,6 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QValueAxis>
-#include <QVBoxLayout>
 
 namespace tavrel::ui {
 namespace {
@@ -78,16 +77,17 @@ void paintGraph(QPainter& painter, const QRectF& target, const reports::GraphDat
     scene.render(&painter, target, layout, Qt::KeepAspectRatio);
 }
 
-ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+ChartWindow::ChartWindow(std::function<void()> onPrint, QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmChart");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Analysis Graph"));
     view_ = new QChartView(this);
     view_->setObjectName("chtGraph");
     view_->setRenderHint(QPainter::Antialiasing);
-    auto* box = new QVBoxLayout(this);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->addWidget(view_);
+    setCentralWidget(view_);
+    const ReportButtons buttons = addReportToolBar(*this, std::move(onPrint));
+    print_ = buttons.print;
+    exit_ = buttons.exit;
     resize(800, 500);
 }
 
@@ -109,10 +109,13 @@ void ChartWindow::setNoGraph(const QString& why) {
 QChart* ChartWindow::chart() const { return view_->chart(); }
 
 void ChartWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    centreOnScreen(*this);
+    if (place_)
+        place_(*this);
+    else
+        centreOnScreen(*this);
 }
 
 }  // namespace tavrel::ui

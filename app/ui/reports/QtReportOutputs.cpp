@@ -32,7 +32,7 @@ QtReportOutputs::QtReportOutputs(shell::Shell& shell, QWidget* parent, std::func
     : shell_(shell),
       parent_(parent),
       printReports_(std::move(printReports)),
-      screen_(std::make_unique<ScreenDestination>(parent, printReports_)),
+      screen_(std::make_unique<ScreenDestination>(parent, printReports_, &cascade_)),
       file_(std::make_unique<FileOutput>(shell.state)) {}
 
 QtReportOutputs::~QtReportOutputs() {
@@ -45,7 +45,10 @@ ChartWindow* QtReportOutputs::chartWindow() const { return chart_; }
 
 reports::ReportDestination& QtReportOutputs::destination(shell::Destination where) {
     switch (where) {
-    case shell::Destination::Screen: return *screen_;
+    case shell::Destination::Screen:
+        // Once per run: its windows cascade from the first place again.
+        cascade_.restart();
+        return *screen_;
     case shell::Destination::Printer:
         if (!job_) throw TaxError::standard(err::PrinterError, "QtReportOutputs.destination: printing has not begun");
         return job_->destination();
@@ -57,7 +60,13 @@ reports::ReportDestination& QtReportOutputs::destination(shell::Destination wher
 void QtReportOutputs::graph(shell::Destination where, const mirvane::AMT& planner) {
     const auto data = reports::RunDetailGraph(planner);
     if (where == shell::Destination::Screen) {
-        if (!chart_) chart_ = new ChartWindow(parent_);
+        if (!chart_) {
+            chart_ = new ChartWindow(printReports_, parent_);
+            chart_->setPlacement([this](QWidget& w) { cascade_.place(w); });
+        } else if (chart_->isVisible()) {
+            // Shown by an earlier run: it takes its place in this run's cascade.
+            cascade_.place(*chart_);
+        }
         if (data)
             chart_->setGraph(*data);
         else

@@ -7,6 +7,8 @@
 
 #include "base/Shell.h"
 
+#include "ui/reports/WindowPlacement.h"
+
 #include <QPointer>
 
 #include <functional>
@@ -24,15 +26,16 @@ class QtReportOutputs final : public reports::ReportOutputs {
 public:
     // The report windows and the chart window are children of `parent`; their
     // "print" button calls `printReports` (the program runs its report command
-    // with the printer there, handling its own errors).
+    // with the printer there, handling its own errors). The windows of a run
+    // on the screen open cascaded, in the order the run opens them.
     QtReportOutputs(shell::Shell& shell, QWidget* parent, std::function<void()> printReports);
     ~QtReportOutputs() override;
     QtReportOutputs(const QtReportOutputs&) = delete;
     QtReportOutputs& operator=(const QtReportOutputs&) = delete;
 
-    // Screen: a window per report. Printer: the job beginPrinting started
-    // (raises the printer error when there is none). File: each report
-    // appended to the run's output file.
+    // Screen: a window per report; asking for it begins a run's cascade.
+    // Printer: the job beginPrinting started (raises the printer error when
+    // there is none). File: each report appended to the run's output file.
     reports::ReportDestination& destination(shell::Destination where) override;
     // Screen: the chart window shows the graph; printer: the graph follows on
     // the page. Nothing when the run made no search.
@@ -60,6 +63,7 @@ private:
     shell::Shell& shell_;
     QWidget* parent_;
     std::function<void()> printReports_;
+    WindowCascade cascade_;
     std::unique_ptr<ScreenDestination> screen_;
     std::unique_ptr<FileOutput> file_;
     std::unique_ptr<PrintJob> job_;

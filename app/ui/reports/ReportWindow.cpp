@@ -18,8 +18,27 @@ constexpr int kColumns = 100;
 constexpr int kRows = 40;
 }  // namespace
 
-ReportWindow::ReportWindow(std::function<void()> onPrint, QWidget* parent)
-    : QMainWindow(parent), onPrint_(std::move(onPrint)) {
+ReportButtons addReportToolBar(QMainWindow& window, std::function<void()> onPrint) {
+    QToolBar* bar = window.addToolBar("Report");
+    bar->setObjectName("tbrReport");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* print = bar->addAction("print");
+    QAction* exit = bar->addAction("exit");
+    print->setObjectName("actPrint");
+    exit->setObjectName("actExit");
+    const ReportButtons buttons{qobject_cast<QToolButton*>(bar->widgetForAction(print)),
+                                qobject_cast<QToolButton*>(bar->widgetForAction(exit))};
+    buttons.print->setObjectName("btnPrint");
+    buttons.exit->setObjectName("btnExit");
+    QObject::connect(print, &QAction::triggered, &window, [onPrint = std::move(onPrint)] {
+        if (onPrint) onPrint();
+    });
+    QObject::connect(exit, &QAction::triggered, &window, &QWidget::close);
+    return buttons;
+}
+
+ReportWindow::ReportWindow(std::function<void()> onPrint, QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmReportForm");
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -34,22 +53,9 @@ ReportWindow::ReportWindow(std::function<void()> onPrint, QWidget* parent)
     // The central widget fills the window whatever its size.
     setCentralWidget(text_);
 
-    QToolBar* bar = addToolBar("Report");
-    bar->setObjectName("tbrReport");
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* print = bar->addAction("print");
-    QAction* exit = bar->addAction("exit");
-    print->setObjectName("actPrint");
-    exit->setObjectName("actExit");
-    print_ = qobject_cast<QToolButton*>(bar->widgetForAction(print));
-    exit_ = qobject_cast<QToolButton*>(bar->widgetForAction(exit));
-    print_->setObjectName("btnPrint");
-    exit_->setObjectName("btnExit");
-    connect(print, &QAction::triggered, this, [this] {
-        if (onPrint_) onPrint_();
-    });
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    const ReportButtons buttons = addReportToolBar(*this, std::move(onPrint));
+    print_ = buttons.print;
+    exit_ = buttons.exit;
 
     const QFontMetrics fm(text_->font());
     resize(fm.horizontalAdvance(QLatin1Char('0')) * kColumns + text_->verticalScrollBar()->sizeHint().width(),
@@ -73,7 +79,10 @@ void ReportWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    centreOnScreen(*this);
+    if (place_)
+        place_(*this);
+    else
+        centreOnScreen(*this);
     text_->moveCursor(QTextCursor::Start);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The report window: one report's text, read-only, in a fixed-width font,
-// with a toolbar to print the reports or close the window.
+// with a toolbar to print the reports or close the window; the graph window
+// has the same toolbar.
 
 #include <QMainWindow>
 
@@ -11,6 +12,17 @@ class QPlainTextEdit;
 class QToolButton;
 
 namespace tavrel::ui {
+
+// How a window is placed when it is first shown.
+using Placement = std::function<void(QWidget&)>;
+
+// The toolbar of the windows a report run opens: "print" calls `onPrint` (when
+// set), "exit" closes the window.
+struct ReportButtons {
+    QToolButton* print;
+    QToolButton* exit;
+};
+ReportButtons addReportToolBar(QMainWindow& window, std::function<void()> onPrint);
 
 class ReportWindow final : public QMainWindow {
     Q_OBJECT
@@ -23,6 +35,8 @@ public:
     // Adds text at the end; CR LF (or a lone CR or LF) breaks the lines.
     void appendText(std::string_view text);
     void clearText();
+    // Centred on the screen unless set.
+    void setPlacement(Placement place) { place_ = std::move(place); }
     // The text as the view holds it: lines separated by "\n".
     QString text() const;
 
@@ -37,7 +51,7 @@ private:
     QPlainTextEdit* text_;
     QToolButton* print_;
     QToolButton* exit_;
-    std::function<void()> onPrint_;
+    Placement place_;
     bool placed_ = false;
 };
 

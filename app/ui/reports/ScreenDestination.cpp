@@ -1,6 +1,7 @@
 #include "ui/reports/ScreenDestination.h"
 
 #include "ui/reports/ReportWindow.h"
+#include "ui/reports/WindowPlacement.h"
 
 namespace tavrel::ui {
 
@@ -9,6 +10,7 @@ ReportWindow* ScreenDestination::lastWindow() const { return window_; }
 void ScreenDestination::beginReport(const reports::Report& report) {
     window_ = new ReportWindow(onPrint_, parent_);
     window_->setWindowTitle(QString::fromStdString(report.caption));
+    if (cascade_) window_->setPlacement([cascade = cascade_](QWidget& w) { cascade->place(w); });
     const reports::Headings& h = report.headings;
     window_->appendText("  " + h.client + reports::kLineBreak + "  " + h.description + reports::kLineBreak + "  " +
                         h.title + reports::kLineBreak);

@@ -13,12 +13,15 @@ class QWidget;
 namespace tavrel::ui {
 
 class ReportWindow;
+class WindowCascade;
 
 class ScreenDestination final : public reports::ReportDestination {
 public:
     // The windows are children of `parent` (closed with it); "print" in any of
-    // them calls `onPrint`.
-    ScreenDestination(QWidget* parent, std::function<void()> onPrint) : parent_(parent), onPrint_(std::move(onPrint)) {}
+    // them calls `onPrint`. With a cascade the windows take its places, else
+    // each is centred on the screen.
+    ScreenDestination(QWidget* parent, std::function<void()> onPrint, WindowCascade* cascade = nullptr)
+        : parent_(parent), onPrint_(std::move(onPrint)), cascade_(cascade) {}
 
     void beginReport(const reports::Report& report) override;
     void block(const reports::Block& block, const reports::Headings& headings) override;
@@ -30,6 +33,7 @@ public:
 private:
     QWidget* parent_;
     std::function<void()> onPrint_;
+    WindowCascade* cascade_;
     QPointer<ReportWindow> window_;
 };
 

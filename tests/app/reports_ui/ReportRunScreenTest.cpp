@@ -1,6 +1,6 @@
 // The report command to the screen as the program runs it: a window per report
-// with its caption, the three heading lines and the report's text, and the
-// chart window with the graph of the search.
+// with its caption, the three heading lines and the report's text, the chart
+// window with the graph of the search, and the run's windows cascaded.
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
@@ -25,6 +25,7 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QToolButton>
 #include <QValueAxis>
 #include <QtTest>
@@ -69,6 +70,7 @@ class ReportRunScreenTest : public QObject {
 private slots:
     void allThreeReportsOpenTheirWindowsWithHeadingsAndText();
     void aRunWithoutSearchShowsNoGraph();
+    void theWindowsOfARunOpenCascaded();
 };
 
 void ReportRunScreenTest::allThreeReportsOpenTheirWindowsWithHeadingsAndText() {
@@ -183,6 +185,72 @@ void ReportRunScreenTest::aRunWithoutSearchShowsNoGraph() {
         QCOMPARE(s.errorText.str(), std::string());
         QVERIFY(outputs.chartWindow()->chart()->series().isEmpty());
         QCOMPARE(outputs.chartWindow()->chart()->title(), QString(reports::kNoSearchText));
+    }
+}
+
+void ReportRunScreenTest::theWindowsOfARunOpenCascaded() {
+    ScenarioShell s(reportstest::kJointHighIncome);
+    QVERIFY(s.open());
+    QWidget main;
+    ui::QtReportOutputs outputs(s.shell, &main, [] {});
+    const QString file = QString::fromStdString(s.scenario);
+
+    struct Run {
+        const char* name;
+        shell::ReportFlags reports;
+        QStringList captions;  // in the order the windows open; "" is the chart window
+    };
+    const QStringList all{"Detailed Analysis Report - " + file, "", "Summary Report - " + file, "Inputs Report"};
+    const Run runs[] = {
+        {"first run", {true, true, true}, all},
+        {"second run, the first's windows still open", {true, true, true}, all},
+        {"summary and inputs", {true, true, false}, {"Summary Report - " + file, "Inputs Report"}},
+    };
+    QList<QPoint> firstRun;
+    for (const Run& run : runs) {
+        const qsizetype before = main.findChildren<ui::ReportWindow*>(Qt::FindDirectChildrenOnly).size();
+        s.dialogs.reports = run.reports;
+        reports::RouteOutput(s.shell, shell::Destination::Screen, outputs);
+        QCOMPARE(s.errorText.str(), std::string());
+        // This run's report windows are the ones created after those of the runs before.
+        const auto created = main.findChildren<ui::ReportWindow*>(Qt::FindDirectChildrenOnly).mid(before);
+        QList<QWidget*> windows;
+        for (const QString& caption : run.captions) {
+            QWidget* w = nullptr;
+            if (caption.isEmpty())
+                w = outputs.chartWindow();
+            else
+                for (ui::ReportWindow* r : created)
+                    if (r->windowTitle() == caption) w = r;
+            QVERIFY2(w, qPrintable(QStringLiteral("%1: no window \"%2\"").arg(run.name, caption)));
+            windows.append(w);
+        }
+        QCOMPARE(created.size(), run.captions.size() - run.captions.count(QString()));
+
+        QList<QPoint> at;
+        for (QWidget* w : windows) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            const QRect avail = w->screen()->availableGeometry();
+            QVERIFY2(avail.contains(w->frameGeometry()),
+                     qPrintable(QStringLiteral("%1: %2 leaves the screen").arg(run.name, w->windowTitle())));
+            at.append(w->frameGeometry().topLeft());
+        }
+        // Each a title bar's height or so down and right of the one before.
+        for (qsizetype i = 1; i < at.size(); ++i) {
+            const QPoint step = at[i] - at[i - 1];
+            QVERIFY2(step.x() == step.y() && step.x() >= 10 && step.x() <= 60,
+                     qPrintable(QStringLiteral("%1: window %2 is %3,%4 from the one before")
+                                    .arg(run.name)
+                                    .arg(i)
+                                    .arg(step.x())
+                                    .arg(step.y())));
+        }
+        // A later run starts where the first did.
+        if (firstRun.isEmpty())
+            firstRun = at;
+        else
+            QCOMPARE(at.first(), firstRun.first());
+        if (at.size() == firstRun.size()) QCOMPARE(at, firstRun);
     }
 }
 

@@ -1,14 +1,16 @@
 // The report window and the screen destination: the text as the report gives
-// it, read-only, a fixed-width font, the toolbar's print and exit, and the
-// window per report.
+// it, read-only, a fixed-width font, the toolbar's print and exit (the graph
+// window's too), and the window per report.
 
 // moc reads only the test class; the project headers are not for it.
 #ifndef Q_MOC_RUN
+#include "ui/reports/GraphChart.h"
 #include "ui/reports/QtReportOutputs.h"
 #include "ui/reports/ReportFont.h"
 #include "ReportUiTestSupport.h"
 #include "ui/reports/ReportWindow.h"
 #include "ui/reports/ScreenDestination.h"
+#include "ui/reports/WindowPlacement.h"
 #endif
 
 #include <QApplication>
@@ -20,6 +22,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 using namespace tavrel;
 
@@ -42,9 +47,13 @@ class ReportWindowTest : public QObject {
 private slots:
     void theScreenDestinationOpensAWindowPerReport();
     void printCallsTheOwnerAndExitCloses();
+    void eachWindowOfARunPrintsAndCloses_data();
+    void eachWindowOfARunPrintsAndCloses();
     void typingChangesNothing();
     void theTextIsFixedWidthAndFillsTheWindow();
     void theWindowIsCentredOnTheScreen();
+    void aCascadeStaysOnTheScreen_data();
+    void aCascadeStaysOnTheScreen();
     void theBusyPointerIsSetAndRestored();
     void theFileDestinationAppendsEachReport();
 };
@@ -91,6 +100,43 @@ void ReportWindowTest::printCallsTheOwnerAndExitCloses() {
     QTest::mouseClick(exit, Qt::LeftButton);
     QCOMPARE(printed, 2);
     QTRY_VERIFY(w.isNull());  // closed, and gone with it
+}
+
+void ReportWindowTest::eachWindowOfARunPrintsAndCloses_data() {
+    QTest::addColumn<bool>("graph");
+    QTest::newRow("report window") << false;
+    QTest::newRow("graph window") << true;
+}
+
+// The buttons of the windows a run opens, wired to the program's print command.
+void ReportWindowTest::eachWindowOfARunPrintsAndCloses() {
+    QFETCH(bool, graph);
+    reportstest::ScenarioShell s(reportstest::kJointHighIncome);
+    QVERIFY(s.open());
+    QWidget main;
+    int printed = 0;
+    ui::QtReportOutputs outputs(s.shell, &main, [&] { ++printed; });
+    QPointer<QWidget> w;
+    if (graph) {
+        outputs.graph(shell::Destination::Screen, *s.state.Planner);
+        w = outputs.chartWindow();
+    } else {
+        reports::routeReport(madeUp("Report"), outputs.destination(shell::Destination::Screen));
+        w = main.findChild<ui::ReportWindow*>();
+    }
+    QVERIFY(w && w->isVisible());
+    QToolButton* print = w->findChild<QToolButton*>("btnPrint");
+    QToolButton* exit = w->findChild<QToolButton*>("btnExit");
+    QVERIFY(print && exit);
+    QCOMPARE(print->text(), QStringLiteral("print"));
+    QCOMPARE(exit->text(), QStringLiteral("exit"));
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(printed, 1);
+    QVERIFY(w->isVisible());
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QCOMPARE(printed, 1);
+    QTRY_VERIFY(w.isNull());  // closed, and gone with it
+    if (graph) QVERIFY(outputs.chartWindow() == nullptr);
 }
 
 void ReportWindowTest::typingChangesNothing() {
@@ -142,6 +188,52 @@ void ReportWindowTest::theWindowIsCentredOnTheScreen() {
     QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
              qPrintable(QStringLiteral("off centre by %1,%2").arg(off.x()).arg(off.y())));
     QVERIFY(avail.contains(w.frameGeometry()));
+}
+
+void ReportWindowTest::aCascadeStaysOnTheScreen_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("windows");
+    QTest::newRow("small windows, many") << QSize(300, 200) << 30;
+    QTest::newRow("larger than the screen") << QSize(3000, 3000) << 6;
+}
+
+// More windows than fit step down and right until the next would leave the
+// available area, then start again at its top left.
+void ReportWindowTest::aCascadeStaysOnTheScreen() {
+    QFETCH(QSize, size);
+    QFETCH(int, windows);
+    ui::WindowCascade cascade;
+    std::vector<std::unique_ptr<QWidget>> shown;
+    QList<QPoint> at;
+    QRect avail;
+    for (int i = 0; i < windows; ++i) {
+        auto w = std::make_unique<QWidget>(nullptr, Qt::Window);
+        w->resize(size);
+        w->show();
+        cascade.place(*w);
+        avail = w->screen()->availableGeometry();
+        QVERIFY2(avail.contains(w->frameGeometry()), qPrintable(QStringLiteral("window %1 leaves the screen").arg(i)));
+        at.append(w->frameGeometry().topLeft());
+        shown.push_back(std::move(w));
+    }
+    int wraps = 0;
+    for (qsizetype i = 1; i < at.size(); ++i) {
+        const QPoint step = at[i] - at[i - 1];
+        if (at[i] == avail.topLeft() && step != at[1] - at[0])
+            ++wraps;
+        else
+            QCOMPARE(step, at[1] - at[0]);
+    }
+    QVERIFY(at[1].x() > at[0].x() && at[1].y() > at[0].y());
+    QVERIFY(wraps > 0);
+
+    // A new run starts again where the first window went.
+    cascade.restart();
+    QWidget again(nullptr, Qt::Window);
+    again.resize(size);
+    again.show();
+    cascade.place(again);
+    QCOMPARE(again.frameGeometry().topLeft(), at[0]);
 }
 
 void ReportWindowTest::theBusyPointerIsSetAndRestored() {
