@@ -112,6 +112,12 @@ std::shared_ptr<AMT> AMT::clone() const {
     return copy;
 }
 
+std::shared_ptr<AMT> AMT::analysisCopy() const {
+    auto copy = clone();
+    copy->new_ = false;
+    return copy;
+}
+
 std::shared_ptr<mirvane::Points> AMT::Points() {
     if (!points_) points_ = std::make_shared<mirvane::Points>();
     return points_;

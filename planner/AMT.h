@@ -52,6 +52,9 @@ public:
     // A deep copy: values, snapshot, flags and four returns of its own (the curve
     // is shared; a search always makes a new one).
     std::shared_ptr<AMT> clone() const;
+    // A deep copy to analyse while the user edits: it counts as stored, so that a
+    // scenario not yet saved can be analysed from the values in memory.
+    std::shared_ptr<AMT> analysisCopy() const;
 
     // --- the four returns (plain references, stored whatever the mode) ---
     std::shared_ptr<iTop> goCurYear() const { return returns_[0]; }

@@ -21,6 +21,8 @@ struct FileDialogOptions {
     std::string initialFolder;
     std::string fileName;
     std::string defaultSuffix = "amt";
+    // The file types offered ("PDF files (*.pdf)"); empty: scenario files.
+    std::string filter = {};
 };
 
 // What the print dialog settles: the printer (or a PDF file) and the copies.

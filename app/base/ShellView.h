@@ -19,6 +19,9 @@ public:
     // Recent-file menu item 1 to 5: visible or hidden, and its caption.
     virtual void setRecentFileItem(int index, bool visible, const std::string& caption) = 0;
     virtual void setRecentSeparatorVisible(bool visible) = 0;
+    // The scenario in memory changed (an accepted edit, a Cancel): what shows
+    // its answer computes it again.
+    virtual void scenarioChanged() {}
 };
 
 // A view that shows nothing: the silent run's.

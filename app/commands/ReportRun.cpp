@@ -116,15 +116,26 @@ std::optional<ReportChoice> ChooseReportRun(shell::Shell& shell, Destination whe
     return choice;
 }
 
-void RouteOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
-    // The questions come first: a run the user cancels has written nothing.
-    const auto choice = ChooseReportRun(shell, where);
-    if (!choice) return;
+std::optional<ReportChoice> ChoosePdfExport(shell::Shell& shell, const std::string& pdfFile) {
+    ReportChoice choice;
+    choice.flags = chooseReports(shell, Destination::Printer);
+    shell.state.Reports = choice.flags;
+    if (!choice.flags.any()) return std::nullopt;
+    choice.print.pdfFile = pdfFile;
+    return choice;
+}
+
+void RouteChosenOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs, const ReportChoice& choice) {
     if (!shell::Save(shell, shell.state.CurrentFile)) return;
     const std::string file = shell.state.CurrentFile;  // Save may have asked for a new name
     shell::OpenFile(shell, file);
-    RunReports(shell, where, outputs, *choice);
+    RunReports(shell, where, outputs, choice);
     shell::OpenFile(shell, file);
+}
+
+void RouteOutput(shell::Shell& shell, Destination where, ReportOutputs& outputs) {
+    // The questions come first: a run the user cancels has written nothing.
+    if (const auto choice = ChooseReportRun(shell, where)) RouteChosenOutput(shell, where, outputs, *choice);
 }
 
 }  // namespace tavrel::reports

@@ -62,4 +62,12 @@ void RunReports(shell::Shell& shell, shell::Destination where, ReportOutputs& ou
 // saved when the user cancels a question.
 void RouteOutput(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs);
 
+// The same with what to run already chosen.
+void RouteChosenOutput(shell::Shell& shell, shell::Destination where, ReportOutputs& outputs,
+                       const ReportChoice& choice);
+
+// Export PDF: the selection dialog (as for printing) and the printed pages
+// going to that PDF file, without the print dialog; nothing when cancelled.
+std::optional<ReportChoice> ChoosePdfExport(shell::Shell& shell, const std::string& pdfFile);
+
 }  // namespace tavrel::reports

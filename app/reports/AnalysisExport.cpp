@@ -6,6 +6,7 @@
 #include "common/Version.h"
 
 #include "planner/AMT.h"
+#include "planner/Calculate.h"
 #include "planner/PlannerErrors.h"
 
 namespace tavrel::reports {
@@ -95,6 +96,7 @@ std::string analysisJson(const mirvane::AMT& p, const AnalysisResult& r, Currenc
         }
         {
             JsonObject a(doc.key("answer"));
+            a.flag("deferring", r.deferring);
             a.flag("searched", r.searched);
             a.amount("deferral", r.deferred);
             a.amount("presentValueSaving", r.saving);
@@ -184,6 +186,14 @@ std::string analysisCsv(const AnalysisResult& r) {
         out += ",,,,,,,\n";
     }
     return out;
+}
+
+std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file, bool json) {
+    const auto copy = prepareCopy(planner, law);
+    const Currency entered = copy->values().MaxItemizedTaxDeferred;
+    mirvane::RunAnalysisProtocol(*copy);
+    const AnalysisResult result = readAnalysis(*copy, file);
+    return json ? analysisJson(*copy, result, entered) : analysisCsv(result);
 }
 
 }  // namespace tavrel::reports

@@ -25,4 +25,8 @@ std::string analysisJson(const mirvane::AMT& planner, const AnalysisResult& resu
 // "curve" row per point.
 std::string analysisCsv(const AnalysisResult& result);
 
+// Export Data: the scenario in memory analysed on a copy (nothing is saved),
+// as JSON or CSV.
+std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file, bool json);
+
 }  // namespace tavrel::reports

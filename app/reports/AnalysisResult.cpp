@@ -41,6 +41,7 @@ AnalysisResult readAnalysis(const mirvane::AMT& p, std::string_view file) {
     r.description = std::string(trimRight(p.cur().ScenarioDesc()));
     r.filingStatus = p.cur().FilingStatus();
     r.law = p.cur().lawEdition();
+    r.deferring = v.DeferItemizedTax;
     r.searched = v.DecreaseItemizedTax && v.DeferItemizedTax;
     r.deferred = v.MaxItemizedTaxDeferred;
     r.saving = v.PVSavings;
@@ -73,8 +74,25 @@ AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdi
     });
 }
 
+std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law) {
+    auto copy = planner.analysisCopy();
+    copy->setProgressObserver(nullptr);  // a quiet analysis: no progress window
+    // The analysis works on objects being edited, as after an open.
+    if (!copy->isEditing()) copy->BeginEdit();
+    for (osgrin::iTop* r : {&copy->cur(), &copy->nxt(), &copy->curAcc(), &copy->nxtAcc()})
+        if (!r->isEditing()) r->BeginEdit();
+    mirvane::putUnderLaw(*copy, law);
+    return copy;
+}
+
+AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file) {
+    const auto copy = prepareCopy(planner, law);
+    mirvane::RunAnalysisProtocol(*copy);
+    return readAnalysis(*copy, file);
+}
+
 std::string answerSentence(const AnalysisResult& r) {
-    if (!r.searched || r.deferred.roundDollarsAwayFromZero().isZero() ||
+    if (!r.deferring || r.deferred.roundDollarsAwayFromZero().isZero() ||
         r.saving.roundDollarsAwayFromZero() <= Currency())
         return "Deferring does not help this household.";
     std::string s = "Defer $";

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,9 +37,10 @@ struct AnalysisResult {
     std::string spouse1, spouse2, description;
     std::int32_t filingStatus = 0;
     osgrin::LawEdition law = osgrin::kDefaultLawEdition;
-    bool searched = false;  // the deferral search ran
-    Currency deferred;      // the amount to defer (the search's best, or the limit without a search)
-    Currency saving;        // present value of the saving from deferring
+    bool deferring = false;  // deferral is on (a searched or a fixed amount)
+    bool searched = false;   // the deferral search ran
+    Currency deferred;       // the amount to defer (the search's best, or the limit without a search)
+    Currency saving;         // present value of the saving from deferring
     // Index 0 the first year, 1 the second.
     std::array<YearTax, 2> without;          // no state tax deferred
     std::array<YearTax, 2> with;             // state tax deferred
@@ -54,6 +56,14 @@ AnalysisResult readAnalysis(const mirvane::AMT& planner, std::string_view file);
 // its own), runs the analysis and returns its figures; the file is not
 // written. Errors raise, naming the file.
 AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdition> law);
+
+// The same from the scenario in memory, analysed on a copy so that the planner
+// being edited is left as it is; nothing is read or written.
+AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file);
+
+// A copy of the scenario in memory ready for its analysis: being edited, quiet,
+// under the law given.
+std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law);
 
 // The answer in one sentence: "Defer $10,112 of 2008 state and local taxes to
 // 2009: present-value saving $3,356.", or "Deferring does not help this household."

@@ -47,22 +47,18 @@ double GraphHelper::upperBound(Currency value) {
     return static_cast<double>(l.restIsZero ? l.digit : l.digit + 1) * l.power;
 }
 
-std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points) {
-    if (!decreaseItemizedTax) return std::nullopt;
+GraphData graphOf(std::vector<GraphData::PointXY> points) {
     GraphData g;
     g.title = std::string("Deferral Vs. Combined ") + kCurrentYear + " & " + kNextYear + " Tax";
+    g.points = std::move(points);
 
     Currency maxX;
     Currency lowY = usd(999'999'999);
     Currency highY;
-    if (points) {
-        g.points.reserve(static_cast<std::size_t>(points->Count()));
-        for (const mirvane::Point& p : *points) {
-            g.points.push_back({p.cAccelInc(), p.cCombinedTax()});
-            if (p.cAccelInc() > maxX) maxX = p.cAccelInc();
-            if (p.cCombinedTax() < lowY) lowY = p.cCombinedTax();
-            if (p.cCombinedTax() > highY) highY = p.cCombinedTax();
-        }
+    for (const GraphData::PointXY& p : g.points) {
+        if (p.x > maxX) maxX = p.x;
+        if (p.y < lowY) lowY = p.y;
+        if (p.y > highY) highY = p.y;
     }
     g.extremes.setCMaxInc2Accel(maxX);
     g.extremes.setCLowCombined(lowY);
@@ -87,6 +83,16 @@ std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane:
         if (g.yMax <= g.yMin) g.yMax = g.yMin + 10;
     }
     return g;
+}
+
+std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points) {
+    if (!decreaseItemizedTax) return std::nullopt;
+    std::vector<GraphData::PointXY> xy;
+    if (points) {
+        xy.reserve(static_cast<std::size_t>(points->Count()));
+        for (const mirvane::Point& p : *points) xy.push_back({p.cAccelInc(), p.cCombinedTax()});
+    }
+    return graphOf(std::move(xy));
 }
 
 std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner) {

@@ -70,6 +70,9 @@ std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner);
 // The same from the flag and the curve (null: no curve).
 std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points);
 
+// The graph of a curve's points, in order: its title and the axes fitted to it.
+GraphData graphOf(std::vector<GraphData::PointXY> points);
+
 // What the graph window says when the run had no search to draw.
 inline constexpr const char* kNoSearchText =
     "No deferral search was run for this scenario (deferral is off), so there is no curve to show.";

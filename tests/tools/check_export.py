@@ -83,9 +83,14 @@ def check(program, scenario):
             figures = "".join(f.rjust(12) for f in figures)
         if got != figures:
             raise AssertionError(f"{scenario.name}: {label!r}: report {got}, export {figures}")
-    if a["searched"] and a["presentValueSaving"] > 0 and round(a["deferral"]) != 0:
-        if not a["sentence"].startswith(f"Defer ${shown(a['deferral'])} of {first}"):
-            raise AssertionError(f"{scenario.name}: sentence {a['sentence']!r}")
+    helps = a["deferring"] and shown(a["presentValueSaving"]) not in ("0",) and a["presentValueSaving"] > 0 \
+        and shown(a["deferral"]) != "0"
+    expected = (f"Defer ${shown(a['deferral'])} of {first} state and local taxes to {second}: present-value saving "
+                f"${shown(a['presentValueSaving'])}." if helps else "Deferring does not help this household.")
+    if a["sentence"] != expected:
+        raise AssertionError(f"{scenario.name}: sentence {a['sentence']!r}, expected {expected!r}")
+    if a["deferring"] != ("  Taxes Deferred" in text):
+        raise AssertionError(f"{scenario.name}: deferring {a['deferring']} against the detailed report")
     years = [r for r in rows if r["record"] == "year"]
     answer = [r for r in rows if r["record"] == "answer"]
     curve = [r for r in rows if r["record"] == "curve"]

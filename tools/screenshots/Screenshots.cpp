@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     parts.quit = [](int) {};
     ui::InteractiveShell controller(state, dialogs, errors, std::move(parts));
     controller.start();
+    controller.window().resize(900, 700);
     save(controller.window(), "main-window");
     controller.window().show();
 
@@ -126,6 +128,18 @@ int main(int argc, char** argv) {
         const QString name = w->objectName().isEmpty() ? QString("window-%1").arg(++n) : w->objectName();
         save(*w, "report-" + name + "-" + QString::number(++n));
     }
+    // The desk for a household that deferring does not help, then for a new,
+    // empty scenario (the first one is "main-window").
+    const QString other = QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath() + "/gains-and-self-employment.amt";
+    const QString otherCopy = outFolder + "/no-benefit.amt";
+    QFile::remove(otherCopy);
+    QFile::copy(other, otherCopy);
+    controller.window().resize(900, 700);
+    shell::OpenFile(controller.shell(), otherCopy.toStdString());
+    controller.refreshDesk();
+    save(controller.window(), "desk-no-benefit");
+    controller.newFile();
+    save(controller.window(), "desk-new-scenario");
     std::cerr << errorText.str();
     return 0;
 }

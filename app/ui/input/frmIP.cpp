@@ -100,6 +100,7 @@ void frmIP::reject() {
     // Every edit went straight into the objects: Cancel puts the whole scenario back.
     shell_.state.Planner = opened_;
     shell_.state.IsSaved = openedSaved_;
+    shell_.view.scenarioChanged();
     QDialog::reject();
 }
 
@@ -261,7 +262,10 @@ void frmIP::beginEdits() {
     planner.nxtAcc().BeginEdit();
 }
 
-void frmIP::markUnsaved() { shell_.state.IsSaved = false; }
+void frmIP::markUnsaved() {
+    shell_.state.IsSaved = false;
+    shell_.view.scenarioChanged();
+}
 
 void frmIP::reportWarning(const TaxError& e, std::string_view location) {
     shell_.errors.ReportWarning(e.number(), e.description(), std::string(location) + "\r" + e.source(),

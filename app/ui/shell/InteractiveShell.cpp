@@ -8,6 +8,10 @@
 #include "base/Settings.h"
 #include "input/FieldTable.h"
 #include "input/MissingInput.h"
+#include "input/PlainError.h"
+#include "reports/AnalysisExport.h"
+#include "reports/AnalysisResult.h"
+#include "ui/shell/Desk.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -43,6 +47,9 @@ InteractiveShell::InteractiveShell(shell::AppState& state, shell::DialogService&
     c.about = [this] { about(); };
     c.recent = [this](int i) { openRecent(i); };
     c.law = [this](osgrin::LawEdition law) { chooseLaw(law); };
+    c.refresh = [this] { refreshDesk(); };
+    c.exportPdf = [this] { exportPdf(); };
+    c.exportData = [this] { exportData(); };
     window_->setCommands(std::move(c));
     if (parts_.outputs)
         outputs_ = parts_.outputs(shell_, window_.get(), [this] { reports(shell::Destination::Printer); });
@@ -92,6 +99,7 @@ void InteractiveShell::start() {
     }
     window_->setStatusFile(state_.CurrentFile);
     shell::ShowLaw(shell_);
+    refreshDesk();
     window_->show();
 }
 
@@ -116,11 +124,13 @@ void InteractiveShell::newFile() {
     } catch (const TaxError& e) {
         warn(e, "NewFile");
     }
+    refreshDesk();
 }
 
 void InteractiveShell::openFile() {
     if (running_) return;
     if (openKeepingScenario("")) inputs();
+    refreshDesk();
 }
 
 void InteractiveShell::openRecent(int index) {
@@ -128,6 +138,7 @@ void InteractiveShell::openRecent(int index) {
     const std::string name = state_.RecentFiles[static_cast<std::size_t>(index - 1)];
     if (name.empty()) return;
     if (openKeepingScenario(name)) inputs();
+    refreshDesk();
 }
 
 bool InteractiveShell::save() {
@@ -166,12 +177,75 @@ void InteractiveShell::reports(shell::Destination where) {
         saveAs();
         if (state_.CurrentFile.empty()) return;
     }
+    runReports(where, std::nullopt);
+}
+
+namespace {
+
+// A name beside the scenario's, with another ending ("plan.amt" -> "plan.pdf").
+std::string besideScenario(const std::string& scenario, std::string_view ending) {
+    const std::string name = scenario.empty() ? std::string("Untitled.amt") : scenario;
+    const auto dot = name.find_last_of('.');
+    const auto slash = name.find_last_of('/');
+    std::string stem =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? name.substr(0, dot) : name;
+    return stem.append(ending);
+}
+
+bool endsWithNoCase(const std::string& text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           QString::fromStdString(text.substr(text.size() - ending.size()))
+                   .compare(QString::fromUtf8(ending.data(), static_cast<qsizetype>(ending.size())),
+                            Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void InteractiveShell::exportPdf() {
+    if (running_ || !outputs_) return;
+    if (!readyForReports()) return;
+    if (state_.CurrentFile.empty()) {
+        saveAs();
+        if (state_.CurrentFile.empty()) return;
+    }
+    std::string folder = state_.DataFilePath;
+    const auto pdf = dialogs_.saveFileName(
+        {"Export PDF", folder, besideScenario(state_.CurrentFile, ".pdf"), "pdf", "PDF files (*.pdf)"}, folder);
+    if (!pdf || pdf->empty()) return;
+    const std::string name = endsWithNoCase(*pdf, ".pdf") ? *pdf : *pdf + ".pdf";
+    const auto choice = reports::ChoosePdfExport(shell_, name);
+    if (!choice) return;
+    runReports(shell::Destination::Printer, choice);
+}
+
+void InteractiveShell::exportData() {
+    if (running_) return;
+    if (!readyForReports()) return;
+    std::string folder = state_.DataFilePath;
+    const auto chosen = dialogs_.saveFileName({"Export Data", folder, besideScenario(state_.CurrentFile, ".json"),
+                                               "json", "JSON data (*.json);;CSV data (*.csv)"},
+                                              folder);
+    if (!chosen || chosen->empty()) return;
+    const bool csv = endsWithNoCase(*chosen, ".csv");
+    const std::string name = csv || endsWithNoCase(*chosen, ".json") ? *chosen : *chosen + ".json";
+    try {
+        reports::writeWholeFile(
+            name, reports::exportData(*state_.Planner, shell::effectiveLaw(state_), state_.CurrentFile, !csv));
+    } catch (const TaxError& e) {
+        warn(e, "ExportData " + name);
+    }
+}
+
+void InteractiveShell::runReports(shell::Destination where, const std::optional<reports::ReportChoice>& preset) {
     running_ = true;
     window_->setBusy(true);
     if (parts_.progress) state_.Planner->setProgressObserver(parts_.progress());
     const auto kept = state_.Planner->clone();
     try {
-        reports::RouteOutput(shell_, where, *outputs_);
+        if (preset)
+            reports::RouteChosenOutput(shell_, where, *outputs_, *preset);
+        else
+            reports::RouteOutput(shell_, where, *outputs_);
     } catch (const TaxError& e) {
         if (parts_.hideProgress) parts_.hideProgress();
         warn(e, "RouteOutput");
@@ -187,6 +261,7 @@ void InteractiveShell::reports(shell::Destination where) {
     state_.Planner->setProgressObserver(nullptr);
     window_->setBusy(false);
     running_ = false;
+    refreshDesk();
 }
 
 void InteractiveShell::inputs(const std::string& focus) {
@@ -195,7 +270,9 @@ void InteractiveShell::inputs(const std::string& focus) {
         parts_.inputForm(shell_, window_.get(), focus);
     } catch (const TaxError& e) {
         FatalError(e.number(), "InitIP");
+        return;
     }
+    refreshDesk();
 }
 
 void InteractiveShell::chooseLaw(osgrin::LawEdition law) {
@@ -206,6 +283,26 @@ void InteractiveShell::chooseLaw(osgrin::LawEdition law) {
         warn(e, "ChooseLaw");
     }
     shell::ShowLaw(shell_);  // the menu shows the law in use even when the choice failed
+    refreshDesk();
+}
+
+void InteractiveShell::refreshDesk() {
+    Desk& desk = window_->desk();
+    const mirvane::AMT& p = *state_.Planner;
+    QString household = QString::fromStdString(p.cur().Spouse1()).trimmed();
+    if (const QString second = QString::fromStdString(p.cur().Spouse2()).trimmed(); !second.isEmpty())
+        household += (household.isEmpty() ? "" : " & ") + second;
+    if (const auto missing = fields::missingInput(p)) {
+        desk.showMissing(household, QString::fromStdString(missing->message));
+        return;
+    }
+    try {
+        desk.showAnswer(reports::analyseCopy(p, shell::effectiveLaw(state_), state_.CurrentFile),
+                        QString::fromStdString(shell::lawStatusText(state_)));
+    } catch (const TaxError& e) {
+        desk.showMissing(household,
+                         QString::fromStdString(fields::plainSentence(e.number(), e.description(), e.source())));
+    }
 }
 
 void InteractiveShell::GetFonts() {

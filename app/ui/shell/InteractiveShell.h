@@ -60,6 +60,10 @@ public:
     bool save();
     bool saveAs();
     void reports(shell::Destination where);
+    // The chosen reports and the graph as printed pages, into a PDF file.
+    void exportPdf();
+    // The analysis of the scenario in memory as JSON or CSV (by the name's ending).
+    void exportData();
     void inputs(const std::string& focus = {});
     void chooseLaw(osgrin::LawEdition law);
     void GetFonts();
@@ -67,6 +71,8 @@ public:
     void helpSearch();
     void about();
     void exit();
+    // The desk's answer from the scenario in memory (nothing is saved).
+    void refreshDesk();
 
     // The update alert when the build's tax year has passed (after February 1 of the next year).
     void Chk4Update();
@@ -85,6 +91,8 @@ private:
     bool maySaveBeforeExit();
     // A scenario the reports cannot run on gets a message and the input form on the field.
     bool readyForReports();
+    // A report run with its busy state and error handling; `preset` skips the questions.
+    void runReports(shell::Destination where, const std::optional<reports::ReportChoice>& preset);
     // Opens a file (empty: ask) with the scenario in memory kept aside until it succeeded.
     bool openKeepingScenario(const std::string& name);
     QString helpFile() const;

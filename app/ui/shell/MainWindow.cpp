@@ -1,5 +1,7 @@
 #include "ui/shell/MainWindow.h"
 
+#include "ui/shell/Desk.h"
+
 #include "base/ProgramInfo.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace tavrel::ui {
@@ -36,6 +39,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     file->addSeparator()->setObjectName("mnuFileBar1");
     addCommand(file, "mnuFilePrintPreview", "Print Pre&view", &C::preview);
     addCommand(file, "mnuFilePrint", "&Print...", &C::print);
+    addCommand(file, "mnuFileExportPdf", "Export P&DF...", &C::exportPdf);
+    addCommand(file, "mnuFileExportData", "Export &Data...", &C::exportData);
     file->addSeparator()->setObjectName("mnuFileBar3");
     for (int i = 0; i < 5; ++i) {
         QAction* a = file->addAction(QString());
@@ -117,6 +122,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     };
     for (const auto& [name, key] : keys)
         if (QAction* a = findChild<QAction*>(name)) a->setShortcut(key);
+
+    desk_ = new Desk(this);
+    setCentralWidget(desk_);
 
     status_ = new QLabel(this);
     status_->setObjectName("sbStatusBar_1");
@@ -204,6 +212,15 @@ void MainWindow::setRecentFileItem(int index, bool visible, const std::string& c
 }
 
 void MainWindow::setRecentSeparatorVisible(bool visible) { recentSeparator_->setVisible(visible); }
+
+void MainWindow::scenarioChanged() {
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        if (commands_.refresh) commands_.refresh();
+    });
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing by the frame is the Exit command; the controller ends the program.

@@ -13,6 +13,9 @@
 #include <functional>
 
 class QAction;
+namespace tavrel::ui {
+class Desk;
+}
 class QLabel;
 class QSettings;
 
@@ -24,6 +27,8 @@ public:
     struct Commands {
         std::function<void()> newFile, open, save, saveAs, preview, print, viewReports, exit, inputs, fonts,
             helpContents, helpSearch, about;
+        std::function<void()> refresh;                // the desk's answer, computed again
+        std::function<void()> exportPdf, exportData;  // File > Export PDF, Export Data
         std::function<void(int)> recent;              // 1 to 5
         std::function<void(osgrin::LawEdition)> law;  // Options > Tax Law
     };
@@ -45,6 +50,11 @@ public:
     void setRecentFileItem(int index, bool visible, const std::string& caption) override;
     void setRecentSeparatorVisible(bool visible) override;
     void setStatusLaw(osgrin::LawEdition law, const std::string& lawText) override;
+    // Changes that come in a burst (one keystroke writes both years) are
+    // answered once, when the event loop next runs.
+    void scenarioChanged() override;
+
+    Desk& desk() const { return *desk_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +64,8 @@ private:
     void run(std::function<void()> Commands::*command);
 
     Commands commands_;
+    Desk* desk_;
+    bool refreshPending_ = false;
     QLabel* status_;
     QLabel* lawStatus_;
     QAction* lawTables_ = nullptr;

@@ -94,7 +94,7 @@ std::optional<std::string> QtDialogService::openFileName(const shell::FileDialog
 }
 
 std::optional<std::string> QtDialogService::saveFileName(const shell::FileDialogOptions& o, std::string& folder) {
-    QFileDialog dialog(parent_, qs(o.title), qs(o.initialFolder), kFilter);
+    QFileDialog dialog(parent_, qs(o.title), qs(o.initialFolder), o.filter.empty() ? kFilter : qs(o.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(qs(o.defaultSuffix));
     if (!o.fileName.empty()) dialog.selectFile(qs(o.fileName));

@@ -5,6 +5,7 @@
 #include "ui/shell/InteractiveShell.h"
 #include "ui/reports/QtReportOutputs.h"
 #include "ui/input/frmIP.h"
+#include "ui/shell/Desk.h"
 #include "ui/shell/QtDialogService.h"
 #include "ui/shell/QtErrorReporter.h"
 
@@ -12,8 +13,10 @@
 
 #include "base/ProgramInfo.h"
 #include "base/Settings.h"
+#include "commands/ReportRun.h"
 #include "scenario/ScenarioFiles.h"
 #include "ShellTestSupport.h"
+#include "reports_ui/ReportUiTestSupport.h"
 #include "TempDir.h"
 
 #include "planner/Calculate.h"
@@ -22,6 +25,9 @@
 #include <QPushButton>
 #include <QAction>
 #include <QFontDialog>
+#include <QChart>
+#include <QChartView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QApplication>
 #include <QLineEdit>
@@ -32,6 +38,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <sstream>
 
 using namespace tavrel;
 using testsupport::readFile;
@@ -241,14 +248,14 @@ private slots:
             p.shell->start();
             const int dpi = p.shell->window().logicalDpiX();
             QCOMPARE(p.shell->window().width(), 6500 * dpi / 1440);
-            p.shell->window().resize(700, 500);
+            p.shell->window().resize(760, 560);
             p.shell->exit();
             QCOMPARE(p.quitCalls, 1);
         }
         Program again;
         again.shell->start();
-        QVERIFY(std::abs(again.shell->window().width() - 700) <= 1);
-        QVERIFY(std::abs(again.shell->window().height() - 500) <= 1);
+        QVERIFY(std::abs(again.shell->window().width() - 760) <= 1);
+        QVERIFY(std::abs(again.shell->window().height() - 560) <= 1);
     }
 
     void aToolbarKeyThatMatchesNothingDoesNothing() {
@@ -748,6 +755,124 @@ private slots:
         QVERIFY(std::filesystem::exists(p.state.CurrentFile));
         press(QKeySequence("Ctrl+Q"));
         QCOMPARE(p.quitCalls, 1);
+    }
+
+    // The desk's sentence and table carry the figures the summary and detailed
+    // reports print for the same scenario, for every example and golden scenario.
+    void theDeskShowsTheReportsFigures() {
+        std::vector<std::string> scenarios;
+        for (const char* folder : {TAVREL_EXAMPLES, TAVREL_TEST_DATA "/silent"})
+            for (const auto& e : std::filesystem::directory_iterator(folder))
+                if (e.path().extension() == ".amt") scenarios.push_back(e.path().string());
+        QVERIFY(scenarios.size() >= 12);
+        for (const std::string& scenario : scenarios) {
+            const QString name = QString::fromStdString(std::filesystem::path(scenario).filename().string());
+            Program p;
+            std::filesystem::copy_file(scenario, p.dir.file("desk.amt"));
+            std::filesystem::copy_file(scenario, p.dir.file("reports.amt"));
+            p.state.CurrentFile = p.dir.file("desk.amt");
+            p.shell->start();
+            const ui::Desk& desk = p.shell->window().desk();
+
+            testsupport::TestShell t;
+            t.state.IsSilent = true;
+            QVERIFY(shell::OpenFile(t.shell, p.dir.file("reports.amt")) == shell::OpenResult::Opened);
+            reports::TextOutputs outputs;
+            reports::RouteOutput(t.shell, shell::Destination::File, outputs);
+            const std::string text = outputs.text();
+            // A report line's figures after its label; the detailed report's
+            // columns of 12 as one text, since a wide amount fills them edge to edge.
+            const auto line = [&](const std::string& label) {
+                const auto at = text.find("\r\n" + label);
+                return at == std::string::npos ? std::string()
+                                               : text.substr(at + 2, text.find("\r\n", at + 2) - at - 2);
+            };
+            const auto figures = [&](const std::string& label) {
+                std::vector<std::string> out;
+                const std::string l = line(label);
+                std::istringstream words(l.substr(std::min(l.size(), label.size())));
+                for (std::string w; words >> w;) out.push_back(w);
+                return out;
+            };
+            const auto row = [&](int r) {
+                std::string joined;
+                for (int c = 0; c < 4; ++c) joined += desk.table()->item(r, c)->text().rightJustified(12).toStdString();
+                return joined;
+            };
+            const auto item = [&](int r, int c) { return desk.table()->item(r, c)->text().toStdString(); };
+            QCOMPARE(row(0), line("  REGULAR INCOME TAX").substr(34));
+            QCOMPARE(row(1), line("  AMT                   ").substr(34));
+            QCOMPARE((std::vector<std::string>{item(2, 0), item(2, 1), item(2, 2), item(2, 3)}),
+                     figures("  Regular and AMT Tax"));
+            QCOMPARE((std::vector<std::string>{item(3, 1), item(3, 3)}),
+                     figures(std::string("  Present Value of ") + shell::kNextYear + " Tax"));
+            const std::string deferred = figures("  Deferred Deduction For Taxes").back();
+            const std::string saving = figures("   From Deferred Itemized Taxes").back();
+            const bool helps = deferred != "0" && !saving.starts_with("-") && saving != "0" &&
+                               text.find("  Taxes Deferred") != std::string::npos;
+            const std::string expected = helps ? "Defer $" + deferred + " of " + shell::kCurrentYear +
+                                                     " state and local taxes to " + shell::kNextYear +
+                                                     ": present-value saving $" + saving + "."
+                                               : "Deferring does not help this household.";
+            QVERIFY2(desk.sentence()->text().toStdString() == expected,
+                     qPrintable(name + ": " + desk.sentence()->text() + " / " + QString::fromStdString(expected)));
+        }
+    }
+
+    // What the desk shows changes with every accepted edit, without a save.
+    void theDeskFollowsTheInputsLive() {
+        Program p;
+        const std::string file = p.copyOfExample();
+        p.state.CurrentFile = file;
+        p.shell->start();
+        const std::string before = readFile(file);
+        const ui::Desk& desk = p.shell->window().desk();
+        QVERIFY(desk.sentence()->text().startsWith("Defer $10,112 of "));
+        QCOMPARE(desk.table()->item(2, 0)->text(), QString("75,250"));
+        p.state.Planner->cur().inc().letProperty("WageSp1", "90,000");
+        p.shell->window().scenarioChanged();
+        p.shell->window().scenarioChanged();  // a burst is answered once
+        QTRY_COMPARE(desk.table()->item(2, 0)->text(), QString("6,760"));
+        QCOMPARE(readFile(file), before);
+        // A new scenario says what is missing; the chart is empty.
+        p.shell->newFile();
+        QVERIFY(desk.sentence()->text().startsWith("Filing Status: no filing status"));
+        QVERIFY(desk.curve()->chart()->series().isEmpty());
+    }
+
+    // File > Export PDF prints the chosen reports and the graph into a PDF
+    // without the print dialog; File > Export Data writes the analysis of the
+    // scenario in memory as JSON or CSV, saving nothing.
+    void fileExportWritesAPdfAndTheData() {
+        Program p;
+        ui::InteractiveShell::Parts parts;
+        parts.outputs = [](shell::Shell& s, QWidget* parent, std::function<void()> print) {
+            return std::make_unique<ui::QtReportOutputs>(s, parent, std::move(print));
+        };
+        parts.quit = [](int) {};
+        p.shell = std::make_unique<ui::InteractiveShell>(p.state, p.dialogs, p.errors, std::move(parts));
+        const std::string file = p.copyOfExample();
+        p.state.CurrentFile = file;
+        p.shell->start();
+        p.dialogs.fileNames.push_back(p.dir.file("client"));
+        p.action("mnuFileExportPdf")->trigger();
+        QVERIFY(std::filesystem::file_size(p.dir.file("client.pdf")) > 0);
+        QVERIFY(!p.shown("Print Reports"));
+        const QString pdf = reportstest::pdfText(p.dir.file("client.pdf"));
+        QVERIFY2(pdf.contains("Detailed Analysis AMT") && pdf.contains("AMT Planning Summary"),
+                 qPrintable(pdf.left(300)));
+
+        p.state.Planner->cur().inc().letProperty("WageSp1", "90,000");  // in memory only
+        const std::string saved = readFile(file);
+        for (const char* name : {"data.json", "data.csv"}) {
+            p.dialogs.fileNames.push_back(p.dir.file(name));
+            p.action("mnuFileExportData")->trigger();
+        }
+        QCOMPARE(readFile(file), saved);
+        const std::string json = readFile(p.dir.file("data.json"));
+        QVERIFY(json.starts_with("{\"schema\":\"tavrel-analysis\",\"schemaVersion\":1,"));
+        QVERIFY(json.find("\"total\":6760") != std::string::npos);  // the edited wages, not the file's
+        QVERIFY(readFile(p.dir.file("data.csv")).starts_with("record,year,deferral,"));
     }
 };
 
