@@ -7,6 +7,7 @@
 #   share/tavrel/AMT.html                      the help, where the program looks for it
 #   share/applications/tavrel.desktop          the menu entry, its icon and the file type
 #   share/man/man1/tavrel.1.gz                 the manual page
+#   share/doc/tavrel/export-schema.*           the data exports' schema and its description
 
 set_target_properties(tavrel PROPERTIES INSTALL_RPATH "$ORIGIN/../${TAVREL_INSTALL_LIBDIR}")
 set_target_properties(mirvane tavrel_windows PROPERTIES INSTALL_RPATH "$ORIGIN")
@@ -19,6 +20,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/tavrel.desktop DESTINATION ${CM
 install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/tavrel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/tavrel-scenario.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/export-schema.md ${PROJECT_SOURCE_DIR}/docs/export-schema.json
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavrel)
 
 # Manual pages are installed compressed.
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/tavrel.1.gz
