@@ -40,6 +40,8 @@ struct AppState {
     // The five most recent files, most recent first.
     std::array<std::string, 5> RecentFiles;
     ReportFlags Reports;
+    // Options > Reports in One Window: a run's reports as tabs of one window.
+    bool ReportsInOneWindow = false;
     // The program's folder: the settings file, the help file and the debug file live there.
     std::string ProgramFolder;
 };

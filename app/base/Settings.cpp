@@ -72,6 +72,7 @@ void GetIni(Shell& shell) {
     s.FontNamePref = font.empty() ? "Courier New" : font;
     const double size = numberSetting(shell, kPreferences, "Font Size", 10);
     s.FontSizePref = size > 0 && size < 1000 ? static_cast<float>(size) : 10.0f;
+    s.ReportsInOneWindow = numberSetting(shell, kPreferences, "Reports In One Window", 0) == 1;
     s.DebugFile = "DEBUG.AMT";
     MaintMRUList(shell, "");
 }
@@ -85,6 +86,11 @@ void writeReportFlags(Shell& shell, const ReportFlags& f) {
     writeSetting(shell, kPreferences, "Input Report", f.input ? "1" : "0");
     writeSetting(shell, kPreferences, "Summary Report", f.summary ? "1" : "0");
     writeSetting(shell, kPreferences, "Detailed Report", f.detailed ? "1" : "0");
+}
+
+void writeReportsInOneWindow(Shell& shell, bool oneWindow) {
+    shell.state.ReportsInOneWindow = oneWindow;
+    writeSetting(shell, kPreferences, "Reports In One Window", oneWindow ? "1" : "0");
 }
 
 void writeFontPreferences(Shell& shell) {

@@ -27,6 +27,9 @@ void writeSetting(const Shell& shell, std::string_view section, std::string_view
 ReportFlags readReportFlags(Shell& shell);
 void writeReportFlags(Shell& shell, const ReportFlags& flags);
 
+// Options > Reports in One Window, kept in the settings file at once.
+void writeReportsInOneWindow(Shell& shell, bool oneWindow);
+
 // Writes the report font preferences (at shutdown).
 void writeFontPreferences(Shell& shell);
 

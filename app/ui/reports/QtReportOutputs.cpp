@@ -2,6 +2,7 @@
 
 #include "ui/reports/GraphChart.h"
 #include "ui/reports/PrintOutput.h"
+#include "ui/reports/ReportTabs.h"
 #include "ui/reports/ReportFont.h"
 #include "ui/reports/ScreenDestination.h"
 
@@ -46,8 +47,14 @@ ChartWindow* QtReportOutputs::chartWindow() const { return chart_; }
 reports::ReportDestination& QtReportOutputs::destination(shell::Destination where) {
     switch (where) {
     case shell::Destination::Screen:
-        // Once per run: its windows cascade from the first place again.
+        // Once per run: its windows cascade from the first place again, or
+        // the one window of the reports shows this run's pages only.
         cascade_.restart();
+        if (shell_.state.ReportsInOneWindow) {
+            if (!tabs_) tabs_ = new ReportTabs(parent_);
+            tabs_->clear();
+        }
+        screen_->setTabs(shell_.state.ReportsInOneWindow ? tabs_.data() : nullptr);
         return *screen_;
     case shell::Destination::Printer:
         if (!job_) throw TaxError::standard(err::PrinterError, "QtReportOutputs.destination: printing has not begun");
@@ -59,7 +66,17 @@ reports::ReportDestination& QtReportOutputs::destination(shell::Destination wher
 
 void QtReportOutputs::graph(shell::Destination where, const mirvane::AMT& planner) {
     const auto data = reports::RunDetailGraph(planner);
-    if (where == shell::Destination::Screen) {
+    if (where == shell::Destination::Screen && shell_.state.ReportsInOneWindow && tabs_) {
+        // A page of this run's window; the separate graph window is not used.
+        auto* page = new ChartWindow(printReports_, nullptr);
+        if (data)
+            page->setGraph(*data);
+        else
+            page->setNoGraph(reports::kNoSearchText);
+        tabs_->addPage(page, page->windowTitle());
+        tabs_->show();
+        tabs_->raise();
+    } else if (where == shell::Destination::Screen) {
         if (!chart_) {
             chart_ = new ChartWindow(printReports_, parent_);
             chart_->setPlacement([this](QWidget& w) { cascade_.place(w); });

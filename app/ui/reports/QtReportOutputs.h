@@ -19,6 +19,7 @@ class QWidget;
 namespace tavrel::ui {
 
 class ChartWindow;
+class ReportTabs;
 class PrintJob;
 class ScreenDestination;
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<FileOutput> file_;
     std::unique_ptr<PrintJob> job_;
     QPointer<ChartWindow> chart_;
+    QPointer<ReportTabs> tabs_;  // the one window of the reports, when the user chose it
     bool busy_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/reports/ScreenDestination.h"
 
+#include "ui/reports/ReportTabs.h"
 #include "ui/reports/ReportWindow.h"
 #include "ui/reports/WindowPlacement.h"
 
@@ -10,7 +11,7 @@ ReportWindow* ScreenDestination::lastWindow() const { return window_; }
 void ScreenDestination::beginReport(const reports::Report& report) {
     window_ = new ReportWindow(onPrint_, parent_);
     window_->setWindowTitle(QString::fromStdString(report.caption));
-    if (cascade_) window_->setPlacement([cascade = cascade_](QWidget& w) { cascade->place(w); });
+    if (cascade_ && !tabs_) window_->setPlacement([cascade = cascade_](QWidget& w) { cascade->place(w); });
     const reports::Headings& h = report.headings;
     window_->appendText("  " + h.client + reports::kLineBreak + "  " + h.description + reports::kLineBreak + "  " +
                         h.title + reports::kLineBreak);
@@ -22,6 +23,10 @@ void ScreenDestination::block(const reports::Block& block, const reports::Headin
 
 void ScreenDestination::endReport(const reports::Report&) {
     if (!window_) return;
+    if (tabs_) {
+        tabs_->addPage(window_, window_->windowTitle());
+        return;
+    }
     // Non-modal: the run goes on, and the last window shown lies on top.
     window_->show();
     window_->raise();

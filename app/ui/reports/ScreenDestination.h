@@ -12,6 +12,7 @@ class QWidget;
 
 namespace tavrel::ui {
 
+class ReportTabs;
 class ReportWindow;
 class WindowCascade;
 
@@ -29,12 +30,16 @@ public:
 
     // The window of the last report begun (null once closed).
     ReportWindow* lastWindow() const;
+    // With tabs, each report becomes a page of that one window instead of a
+    // window of its own; null: windows of their own.
+    void setTabs(ReportTabs* tabs) { tabs_ = tabs; }
 
 private:
     QWidget* parent_;
     std::function<void()> onPrint_;
     WindowCascade* cascade_;
     QPointer<ReportWindow> window_;
+    ReportTabs* tabs_ = nullptr;
 };
 
 }  // namespace tavrel::ui

@@ -50,6 +50,13 @@ InteractiveShell::InteractiveShell(shell::AppState& state, shell::DialogService&
     c.refresh = [this] { refreshDesk(); };
     c.exportPdf = [this] { exportPdf(); };
     c.exportData = [this] { exportData(); };
+    c.oneWindow = [this](bool on) {
+        try {
+            shell::writeReportsInOneWindow(shell_, on);
+        } catch (const TaxError& e) {
+            warn(e, "ReportsInOneWindow");
+        }
+    };
     window_->setCommands(std::move(c));
     if (parts_.outputs)
         outputs_ = parts_.outputs(shell_, window_.get(), [this] { reports(shell::Destination::Printer); });
@@ -99,6 +106,7 @@ void InteractiveShell::start() {
     }
     window_->setStatusFile(state_.CurrentFile);
     shell::ShowLaw(shell_);
+    window_->setReportsInOneWindow(state_.ReportsInOneWindow);
     refreshDesk();
     window_->show();
 }

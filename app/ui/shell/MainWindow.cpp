@@ -86,6 +86,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         addLaw("mnuOptionsLawTables", "&2008 Tables: both years under the 2008 law", osgrin::LawEdition::Tables2008);
     lawEnacted_ =
         addLaw("mnuOptionsLawEnacted", "&Enacted: each year under its own law as enacted", osgrin::LawEdition::Enacted);
+    oneWindow_ = options->addAction("Reports in One &Window");
+    oneWindow_->setObjectName("mnuOptionsOneWindow");
+    oneWindow_->setCheckable(true);
+    connect(oneWindow_, &QAction::triggered, this, [this](bool on) {
+        if (commands_.oneWindow) commands_.oneWindow(on);
+    });
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
     addCommand(help, "mnuHelpContents", "&Contents", &C::helpContents);
@@ -212,6 +218,8 @@ void MainWindow::setRecentFileItem(int index, bool visible, const std::string& c
 }
 
 void MainWindow::setRecentSeparatorVisible(bool visible) { recentSeparator_->setVisible(visible); }
+
+void MainWindow::setReportsInOneWindow(bool oneWindow) { oneWindow_->setChecked(oneWindow); }
 
 void MainWindow::scenarioChanged() {
     if (refreshPending_) return;

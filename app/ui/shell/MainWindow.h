@@ -29,6 +29,7 @@ public:
             helpContents, helpSearch, about;
         std::function<void()> refresh;                // the desk's answer, computed again
         std::function<void()> exportPdf, exportData;  // File > Export PDF, Export Data
+        std::function<void(bool)> oneWindow;          // Options > Reports in One Window
         std::function<void(int)> recent;              // 1 to 5
         std::function<void(osgrin::LawEdition)> law;  // Options > Tax Law
     };
@@ -55,6 +56,8 @@ public:
     void scenarioChanged() override;
 
     Desk& desk() const { return *desk_; }
+    // The check of Options > Reports in One Window.
+    void setReportsInOneWindow(bool oneWindow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +73,7 @@ private:
     QLabel* lawStatus_;
     QAction* lawTables_ = nullptr;
     QAction* lawEnacted_ = nullptr;
+    QAction* oneWindow_ = nullptr;
     std::array<QAction*, 5> recent_{};
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> busyBlocked_;

@@ -7,6 +7,7 @@
 #include "ui/reports/GraphChart.h"
 #include "ui/reports/QtReportOutputs.h"
 #include "ReportUiTestSupport.h"
+#include "ui/reports/ReportTabs.h"
 #include "ui/reports/ReportWindow.h"
 
 #include "reports/DetailedReport.h"
@@ -26,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QValueAxis>
 #include <QtTest>
@@ -71,6 +73,7 @@ private slots:
     void allThreeReportsOpenTheirWindowsWithHeadingsAndText();
     void aRunWithoutSearchShowsNoGraph();
     void theWindowsOfARunOpenCascaded();
+    void reportsInOneWindowAreItsTabs();
 };
 
 void ReportRunScreenTest::allThreeReportsOpenTheirWindowsWithHeadingsAndText() {
@@ -251,6 +254,36 @@ void ReportRunScreenTest::theWindowsOfARunOpenCascaded() {
         else
             QCOMPARE(at.first(), firstRun.first());
         if (at.size() == firstRun.size()) QCOMPARE(at, firstRun);
+    }
+}
+
+// With Options > Reports in One Window, a run's reports and graph are the tabs
+// of one window, in the order they open, the last one current; a second run
+// replaces them.
+void ReportRunScreenTest::reportsInOneWindowAreItsTabs() {
+    ScenarioShell s(reportstest::kJointHighIncome);
+    s.state.ReportsInOneWindow = true;
+    QWidget main;
+    ui::QtReportOutputs outputs(s.shell, &main, [] {});
+    for (int run = 0; run < 2; ++run) {
+        QVERIFY(s.open());
+        reports::RouteOutput(s.shell, shell::Destination::Screen, outputs);
+        QCOMPARE(s.errorText.str(), std::string());
+        const auto windows = main.findChildren<ui::ReportTabs*>();
+        QCOMPARE(windows.size(), 1);
+        QTabWidget* tabs = windows.front()->tabs();
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i) titles << tabs->tabText(i);
+        QCOMPARE(titles.size(), 4);
+        QVERIFY(titles[0].startsWith("Detailed Analysis Report"));
+        QCOMPARE(titles[1], QString("Analysis Graph"));
+        QVERIFY(titles[2].startsWith("Summary Report"));
+        QVERIFY(titles[3].startsWith("Inputs Report"));
+        QCOMPARE(tabs->currentIndex(), 3);
+        QVERIFY(windows.front()->isVisible());
+        // No report is a window of its own.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!(w->isVisible() && qobject_cast<ui::ReportWindow*>(w)), qPrintable(w->windowTitle()));
     }
 }
 

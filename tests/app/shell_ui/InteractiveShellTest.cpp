@@ -874,6 +874,25 @@ private slots:
         QVERIFY(json.find("\"total\":6760") != std::string::npos);  // the edited wages, not the file's
         QVERIFY(readFile(p.dir.file("data.csv")).starts_with("record,year,deferral,"));
     }
+
+    // Options > Reports in One Window is off at first, and a choice is kept in
+    // the settings file for the next start.
+    void reportsInOneWindowIsAKeptChoice() {
+        Program p;
+        p.shell->start();
+        QVERIFY(!p.action("mnuOptionsOneWindow")->isChecked());
+        QVERIFY(!p.state.ReportsInOneWindow);
+        p.action("mnuOptionsOneWindow")->trigger();
+        QVERIFY(p.state.ReportsInOneWindow);
+        QVERIFY(readFile(p.dir.file("tavrel.ini")).find("Reports In One Window=1") != std::string::npos);
+        shell::AppState next;
+        next.ProgramFolder = p.dir.path();
+        testsupport::ScriptedDialogs dialogs;
+        ui::InteractiveShell again(next, dialogs, p.errors, ui::InteractiveShell::Parts{});
+        again.start();
+        QVERIFY(next.ReportsInOneWindow);
+        QVERIFY(again.window().findChild<QAction*>("mnuOptionsOneWindow")->isChecked());
+    }
 };
 
 QTEST_MAIN(InteractiveShellTest)
