@@ -138,37 +138,11 @@ TEST(CommandLine, ABareScenarioFile) {
     }
 }
 
-// The report file of a silent run must be a .txt: any other name, or none after
-// /output, is refused rather than the reports going to standard output.
-TEST(CommandLine, ASilentRunsReportFileEndsInTxt) {
-    struct Case {
-        const char* line;
-        std::string outputFile;
-        std::string problem;  // the one problem, or empty for none
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"/silent /input a.amt /output r.TXT",   "r.TXT", ""},
-        {"/silent /input a.amt",                 "",      ""},  // standard output
-        {"/silent /input a.amt /output r.csv",   "",      "the /output name \"r.csv\" of a silent run does not end in .txt"},
-        {"a.amt /silent /output My Report",      "",      "the /output name \"My Report\" of a silent run does not end in .txt"},
-        {"/silent /input a.amt /output",         "",      "/output needs the name of a report file ending in .txt"},
-        {"--silent --input=a.amt --output=",     "",      "/output needs the name of a report file ending in .txt"},
-        {"/input a.amt /output r.csv",           "",      ""},  // interactive: warned about, not refused
-        {"/calc in.csv /output r.csv",           "",      ""},  // the calculator writes .csv
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const CommandLine parsed = parseCommandLine(words(c.line));
-        EXPECT_EQ(parsed.outputFile, c.outputFile) << c.line;
-        EXPECT_EQ(parsed.problems, c.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.problem})
-            << c.line;
-    }
-}
-
-// The data formats of a silent run and the client book: what each line gives,
-// and which lines make no sense.
-TEST(CommandLine, FormatsAndTheClientBook) {
+// The output of a silent run and of the client book: the report file must be a
+// .txt (any other name, or none after /output, is refused rather than the
+// reports going to standard output), a data format's file ends as the format
+// says, and the book's name says its format.
+TEST(CommandLine, OutputsFormatsAndTheClientBook) {
     struct Case {
         const char* line;
         OutputFormat format;
@@ -180,6 +154,18 @@ TEST(CommandLine, FormatsAndTheClientBook) {
     using F = OutputFormat;
     // clang-format off
     const Case cases[] = {
+        {"/silent /input a.amt /output r.TXT",         F::Text, "r.TXT",  {}, "", ""},
+        {"/silent /input a.amt",                       F::Text, "",       {}, "", ""},  // standard output
+        {"/silent /input a.amt /output r.csv",         F::Text, "",       {}, "",
+         "the /output name \"r.csv\" of a silent run does not end in .txt"},
+        {"a.amt /silent /output My Report",            F::Text, "",       {}, "",
+         "the /output name \"My Report\" of a silent run does not end in .txt"},
+        {"/silent /input a.amt /output",               F::Text, "",       {}, "",
+         "/output needs the name of a report file ending in .txt"},
+        {"--silent --input=a.amt --output=",           F::Text, "",       {}, "",
+         "/output needs the name of a report file ending in .txt"},
+        {"/input a.amt /output r.csv",                 F::Text, "",       {}, "", ""},  // interactive: warned, not refused
+        {"/calc in.csv /output r.csv",                 F::Text, "",       {}, "", ""},  // the calculator writes .csv
         {"a.amt /silent /format json /output r.json",  F::Json, "r.json", {}, "", ""},
         {"a.amt /silent /format CSV",                  F::Csv,  "",       {}, "", ""},
         {"a.amt /silent --format=text /output r.txt",  F::Text, "r.txt",  {}, "", ""},
