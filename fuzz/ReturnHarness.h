@@ -112,7 +112,7 @@ inline ReturnResult runReturn(std::string_view bytes) {
             r->setLawEdition(law);
             const auto copy = r->clone();
             const int y = r->TaxYear();
-            if (law == osgrin::LawEdition::Enacted && (y < 2001 || y > 2009)) {
+            if (law == osgrin::LawEdition::Enacted && (y < 2001 || y > 2026)) {
                 int refused = 0;
                 try {
                     r->Calculate();

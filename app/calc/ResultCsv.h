@@ -11,7 +11,7 @@
 namespace tavrel::calc {
 
 inline constexpr std::string_view kResultHeader =
-    "taxsimid,year,v10,v13,v14,v17,v18,v26,v27,v28,tmt,child_credit,total_tax,error\n";
+    "taxsimid,year,v10,v13,v14,v17,v18,v26,v27,v28,tmt,child_credit,total_tax,qbid,niit,addmed,error\n";
 
 // taxsimid and year are written as read (quoted when they need it).
 void writeResult(TextBuffer& out, std::string_view id, std::string_view year, const Figures& figures);

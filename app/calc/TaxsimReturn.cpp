@@ -12,7 +12,7 @@ using osgrin::iInc;
 using osgrin::ItemDed;
 using osgrin::iTop;
 
-constexpr std::int64_t kFirstYear = 2001, kLastYear = 2009;
+constexpr std::int64_t kFirstYear = 2001, kLastYear = 2026;
 constexpr std::int64_t kMostDependents = 999;
 
 // The household a row describes, checked.
@@ -61,7 +61,7 @@ std::optional<RowError> countChildren(const TaxsimRow& row, const ColumnLayout& 
 std::optional<RowError> readHousehold(const TaxsimRow& row, const ColumnLayout& layout, Household& h) {
     const std::int64_t year = wholeOf(row[Column::Year]);
     if (year < kFirstYear || year > kLastYear)
-        return invalid("tax year " + text(row[Column::Year]) + " is outside 2001 to 2009");
+        return invalid("tax year " + text(row[Column::Year]) + " is outside 2001 to 2026");
     h.year = static_cast<std::int16_t>(year);
 
     const std::int64_t dependents = wholeOf(row[Column::Depx]);
@@ -117,6 +117,10 @@ std::optional<Currency> otherIncome(const TaxsimRow& row) {
     return total;
 }
 
+// The part of it that is investment income for the net investment income tax:
+// interest and other property income (within the sum above, so it cannot overflow).
+Currency investmentIncome(const TaxsimRow& row) { return row[Column::Intrec] + row[Column::Otherprop]; }
+
 // An engine error as the row's error: its number, its description and the
 // first line of where it arose.
 RowError engineError(const TaxError& e) {
@@ -161,6 +165,7 @@ std::optional<RowError> TaxsimReturn::load(const TaxsimRow& row, const ColumnLay
         inc.letAmount(iInc::SEIncSp2, row[Column::Ssemp]);
         inc.letAmount(iInc::Dividends, row[Column::Dividends]);
         inc.letAmount(iInc::OtherNonSEInc, *other);
+        inc.letAmount(iInc::OtherInvestmentInc, investmentIncome(row));
         inc.letAmount(iInc::STCG, row[Column::Stcg]);
         inc.letAmount(iInc::LTCG, row[Column::Ltcg]);
 
@@ -197,6 +202,9 @@ std::optional<RowError> TaxsimReturn::compute(Figures& figures) {
     v[Figures::TentativeMinimumTax] = r.amt().get(osgrin::iAMT::TentativeAMT);
     v[Figures::ChildCredit] = r.cr().get(osgrin::iTaxCr::ChildCr);
     v[Figures::TotalTax] = r.get(iTop::TotTax);
+    v[Figures::QbiDeduction] = r.get(iTop::QBIDed);
+    v[Figures::NetInvestmentIncomeTax] = r.other().get(osgrin::iOtherTaxes::NetInvestmentIncomeTax);
+    v[Figures::AdditionalMedicareTax] = r.other().get(osgrin::iOtherTaxes::AdditionalMedicareTax);
     return std::nullopt;
 }
 

@@ -26,7 +26,8 @@ struct Figures {
     // clang-format off
     enum Index : std::size_t {
         Agi, StandardDeduction, Exemptions, ItemizedDeductions, TaxableIncome, AmtIncome, Amt, RegularTax,
-        TentativeMinimumTax, ChildCredit, TotalTax, kCount
+        TentativeMinimumTax, ChildCredit, TotalTax, QbiDeduction, NetInvestmentIncomeTax,
+        AdditionalMedicareTax, kCount
     };
     // clang-format on
     std::array<Currency, kCount> values{};

@@ -21,9 +21,13 @@ Currency Adj2IncCalc(iTop& r) {
         adj.set(Adj2Inc::SEMedInsDed, health);
         OtherTaxesCalc::CalcOtherTaxes(r);  // for the self-employment taxes
         const iOtherTaxes& other = r.other();
-        const Currency seTaxDed = (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2))
-                                      .times(law::kSelfEmploymentTaxDeductibleShare)
-                                      .roundDollarsEven();
+        // Half the tax, except in a year that deducts another share of its social security part.
+        const law::YearLaw& law = law::yearRules(r);
+        const Currency seTaxDed = law.seSocialSecurityDeductibleShare == law::kSelfEmploymentTaxDeductibleShare
+                                      ? (other.whole(iOtherTaxes::SETaxSp1) + other.whole(iOtherTaxes::SETaxSp2))
+                                            .times(law::kSelfEmploymentTaxDeductibleShare)
+                                            .roundDollarsEven()
+                                      : law::rules::seTaxDeductionOfParts(r, law);
         adj.set(Adj2Inc::SETaxDed, seTaxDed);
         const Currency total = ira1 + ira2 + health + seTaxDed + adj.whole(Adj2Inc::OtherAdj2Inc);
         r.set(iTop::Adj2Inc, total);

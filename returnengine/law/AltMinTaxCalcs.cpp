@@ -5,6 +5,7 @@
 #include "returnengine/law/EntryPoints.h"
 #include "returnengine/law/LawTrap.h"
 #include "returnengine/law/RateTax.h"
+#include "returnengine/law/SingleSourceReadings.h"
 #include "returnengine/law/YearRules.h"
 #include "returnengine/model/iTop.h"
 
@@ -36,7 +37,11 @@ struct AllowedDeductions {
 AllowedDeductions allowed(iTop& r, const law::YearLaw& law, Currency agi, bool itemizing) {
     const ItemDed& item = r.item();
     AllowedDeductions d;
-    if (law.amtForm == law::AmtForm::Enacted && !itemizing) return d;
+    if (law.amtForm == law::AmtForm::Enacted && !itemizing) {
+        // The charity a return on the standard deduction may deduct (2020, 2021, 2026 on).
+        if (law::readings::kNonItemizerCharityAllowedForAmt) d.charity = law::rules::nonItemizerCharity(r, law);
+        return d;
+    }
     // The tables take medical from all payments; the law, as the regular
     // deduction does, after the self-employed health insurance.
     const Currency medical = law.amtForm == law::AmtForm::Tables
@@ -45,7 +50,7 @@ AllowedDeductions allowed(iTop& r, const law::YearLaw& law, Currency agi, bool i
     d.medical = medicalAboveFloor(medical, agi, law.amtMedicalFloor);
     d.mortgage = item.whole(ItemDed::HomeMortIntReg);
     d.casualty = item.whole(ItemDed::CasualtyDed);
-    d.charity = item.whole(ItemDed::CharDed);
+    d.charity = item.whole(ItemDed::CharDed) - item.whole(ItemDed::CharityFloorCut);
     if (law.amtForm == law::AmtForm::Enacted) d.investmentInterest = item.whole(ItemDed::InvIntDed);
     return d;
 }
@@ -67,6 +72,22 @@ void allowedDeductions(iTop& r, const law::YearLaw& law, AmtWorkRecord& rec) {
     amt.set(iAMT::ItemDed, rec.ItemDed);
 }
 
+// The deductions after AGI other than the itemized ones that the AMT allows:
+// the qualified-business-income deduction (2018 on); the senior deduction and
+// the 2/37 limitation as the single-source readings say.
+Currency afterAgiDeductions(iTop& r, const law::YearLaw& law) {
+    const Currency qbi = r.whole(iTop::QBIDed);
+    r.amt().set(iAMT::QBIDed, qbi);
+    Currency total = qbi;
+    if constexpr (law::readings::kSeniorDeductionAllowedForAmt) total += r.whole(iTop::SeniorDed);
+    if constexpr (!law::readings::kTwoThirtySeventhsUndoneForAmt) {
+        // The reduction then stands for the AMT too: less is deducted.
+        if (r.item().itemizing() && law.itemLimitation == law::ItemLimitation::TwoThirtySevenths)
+            total -= r.item().whole(ItemDed::TotReduction);
+    }
+    return total;
+}
+
 }  // namespace
 
 Currency CalcAMT(iTop& r) {
@@ -77,7 +98,7 @@ Currency CalcAMT(iTop& r) {
         amt.set(iAMT::AGI, r.whole(iTop::AGI));
         rec.AGI = amt.whole(iAMT::AGI);
         allowedDeductions(r, law, rec);
-        rec.TaxInc = rec.AGI - rec.ItemDed;
+        rec.TaxInc = rec.AGI - rec.ItemDed - afterAgiDeductions(r, law);
         rec.TaxInc += law::rules::amtMarriedSeparatelyAddition(r, law, rec.TaxInc);
         amt.set(iAMT::TaxInc, rec.TaxInc);
 

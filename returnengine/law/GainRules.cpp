@@ -5,6 +5,8 @@
 #include "returnengine/model/TopComputations.h"
 #include "returnengine/model/iTop.h"
 
+#include <optional>
+
 namespace osgrin::law::rules {
 namespace {
 
@@ -33,8 +35,21 @@ Currency schedDTaxTwoRate(iTop& r, const YearLaw& law) {
     return taxOrdinary + taxLow + taxHigh;
 }
 
+// The part of a gain taxed at the top rate (2013 on): what lies above its start,
+// the income below the gain counted first. The regular worksheet caps the
+// start at taxable income; the AMT's takes it as it is. Nothing in the years
+// without a top rate.
+Currency topRatePart(const iTop& r, const YearLaw& law, Currency gainAboveLow, Currency below,
+                     std::optional<Currency> taxInc) {
+    Currency start = byStatus(law.cgTopRateStart, statusOf(r.FilingStatus()));
+    if (start.isZero()) return Currency();
+    if (taxInc) start = minOf(*taxInc, start);
+    return gainAboveLow - minOf(gainAboveLow, amountLeft(start, below));
+}
+
 // The law's worksheet: the gain taxed at the gain rates never exceeds taxable
-// income; the low rate on the part inside the 15% bracket; no rounding inside.
+// income; the low rate on the part inside the low band, the top rate on the
+// part above its start; no rounding inside.
 Currency schedDTaxEnacted(iTop& r, const YearLaw& law) {
     const Currency taxInc = maxOf(r.whole(iTop::TaxInc), Currency());
     const Currency gain = maxOf(minOf(r.inc().whole(iInc::AdjNetCG), taxInc), Currency());
@@ -42,7 +57,9 @@ Currency schedDTaxEnacted(iTop& r, const YearLaw& law) {
     ScheduleTax schedule(CommonTaxCalcs::rateFilePath(law.rateFile), CommonTaxCalcs::GetRateTable(r.FilingStatus()));
     const Currency low = minOf(amountLeft(minOf(bracketTop(r, law), taxInc), ordinary), gain);
     r.inc().set(iInc::Sec_1_h_1_B_Amount, low);
-    return schedule.taxOn(ordinary) + low.times(law.cgLowRate) + (gain - low).times(law.cgHighRate);
+    const Currency top = topRatePart(r, law, gain - low, ordinary + low, taxInc);
+    return schedule.taxOn(ordinary) + low.times(law.cgLowRate) + (gain - low - top).times(law.cgHighRate) +
+           top.times(law.cgTopRate);
 }
 
 // The regular tax on another amount than TaxInc: TaxInc is set for the call and put back.
@@ -107,7 +124,10 @@ Currency amtCapGainTax(const iTop& r, const YearLaw& law, AmtWorkRecord& record)
     const Currency gain = maxOf(minOf(record.TaxIncPostExemption, adjNetCG), Currency());
     const Currency regularOrdinary = amountLeft(r.whole(iTop::TaxInc), adjNetCG);
     const Currency low = minOf(amountLeft(bracketTop(r, law), regularOrdinary), gain);
-    return low.times(law.amtGainLowRate) + (gain - low).times(law.amtGainHighRate);
+    // The top rate's part: above its start, with the regular tax's ordinary
+    // income or the low band's top, whichever is higher, below the gain.
+    const Currency top = topRatePart(r, law, gain - low, maxOf(bracketTop(r, law), regularOrdinary), std::nullopt);
+    return low.times(law.amtGainLowRate) + (gain - low - top).times(law.amtGainHighRate) + top.times(law.cgTopRate);
 }
 
 }  // namespace osgrin::law::rules

@@ -4,6 +4,7 @@
 #include "returnengine/law/LawTrap.h"
 #include "returnengine/law/EntryPoints.h"
 #include "returnengine/law/YearLaw.h"
+#include "returnengine/law/YearRules.h"
 #include "returnengine/model/iTop.h"
 
 namespace osgrin::ItemDedCalcs {
@@ -31,16 +32,23 @@ Currency ItemDedCalc(iTop& r) {
     return lawTrap("ItemDedCalcs.ItemDedCalc", [&] {
         ItemDed& item = r.item();
         const Currency medical = CalcMedDed(r);
+        const law::YearLaw& law = law::yearRules(r);
+        // Taxes paid; the cap's cut is its own line, so that the taxes and the
+        // amount the cap takes away both show.
         const Currency taxes = item.whole(ItemDed::OtherTaxes) + item.whole(ItemDed::SITPd);
         item.set(ItemDed::TaxDed, taxes);
+        const Currency capCut = law::rules::saltCapCut(r, law, taxes);
+        item.set(ItemDed::SaltCapCut, capCut);
         // Investment interest is taken as entered: no limit is applied here.
         const Currency interest = item.whole(ItemDed::HomeMortIntReg) + item.whole(ItemDed::HomeMortIntAmt) +
                                   item.whole(ItemDed::InvIntDed) + item.whole(ItemDed::OtherIntDed);
         item.set(ItemDed::IntDed, interest);
-        const Currency charity = item.whole(ItemDed::CharDed);
+        const Currency floorCut = law::rules::charityFloorCut(r, law, item.whole(ItemDed::CharDed));
+        item.set(ItemDed::CharityFloorCut, floorCut);
+        const Currency charity = item.whole(ItemDed::CharDed) - floorCut;
         const Currency casualty = item.whole(ItemDed::CasualtyDed);
         const Currency misc = CalcMiscItemDed(r);
-        const Currency gross = medical + taxes + interest + charity + casualty + misc;
+        const Currency gross = medical + taxes - capCut + interest + charity + casualty + misc;
         item.set(ItemDed::TotGross, gross);
         const Currency net = gross - ItemDedPhaseOut(r);
         item.set(ItemDed::TotNet, net);
@@ -58,7 +66,8 @@ Currency CalcMedDed(iTop& r) {
         // Self-employed health insurance already deducted as an adjustment is not medical here.
         const Currency insured = Adj2IncCalcs::CalcSEMedInsDed(r);
         const Currency medical = r.item().whole(ItemDed::MedPmts) - insured;
-        const Currency allowed = aboveFloor(medical, r.whole(iTop::AGI), law::yearRules(r).medicalFloor);
+        const law::YearLaw& law = law::yearRules(r);
+        const Currency allowed = aboveFloor(medical, r.whole(iTop::AGI), law::rules::medicalFloor(r, law));
         r.item().set(ItemDed::MedDed, allowed);
         return allowed;
     });
@@ -66,8 +75,10 @@ Currency CalcMedDed(iTop& r) {
 
 Currency CalcMiscItemDed(iTop& r) {
     return lawTrap("ItemDedCalcs.CalcMiscItemDed", [&] {
-        const Currency allowed =
-            aboveFloor(r.item().whole(ItemDed::MiscDedPmts), r.whole(iTop::AGI), law::yearRules(r).miscellaneousFloor);
+        const law::YearLaw& law = law::yearRules(r);
+        const Currency allowed = law.miscellaneousDeductible ? aboveFloor(r.item().whole(ItemDed::MiscDedPmts),
+                                                                          r.whole(iTop::AGI), law.miscellaneousFloor)
+                                                             : Currency();
         r.item().set(ItemDed::MiscDed, allowed);
         return allowed;
     });

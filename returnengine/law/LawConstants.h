@@ -51,6 +51,24 @@ inline constexpr double kAmtExemptionPhaseOutRate = 0.25;
 inline constexpr Currency kIraRoundingStep = usd(10);
 inline constexpr Currency kIraMinimumInBand = usd(200);
 
+// The 2/37 limitation of itemized deductions (2026 on): what a deduction is worth
+// above 35% in the 37% bracket.
+inline constexpr double kTwoThirtySevenths = 2.0 / 37.0;
+
+// The qualified-business-income deduction (2018 on): 20% of the income, at most
+// 20% of taxable income less net capital gain; the minimum deduction (2026 on)
+// needs this much of the income.
+inline constexpr double kQbiRate = 0.20;
+inline constexpr Currency kQbiMinimumIncome = usd(1000);
+
+// The senior deduction (2025-2028) falls by 6% of modified AGI above its start.
+inline constexpr double kSeniorPhaseOutRate = 0.06;
+
+// The surtaxes (2013 on): 3.8% of net investment income, at most of modified AGI
+// above the threshold; 0.9% of wages and self-employment earnings above theirs.
+inline constexpr double kNetInvestmentIncomeTaxRate = 0.038;
+inline constexpr double kAdditionalMedicareRate = 0.009;
+
 // The 28% rate of the 2002 worksheet's collectibles group.
 inline constexpr double kCollectiblesRate = 0.28;
 

@@ -36,7 +36,14 @@ Currency CalcOtherTaxes(iTop& r) {
         // The wages travel as the properties' whole-dollar amounts.
         other.set(iOtherTaxes::FicaSp1, ficaFor(r, inc.whole(iInc::WageSp1)));
         other.set(iOtherTaxes::FicaSp2, ficaFor(r, inc.whole(iInc::WageSp2)));
-        return se1 + se2 + entered;
+        // The two surtaxes (2013 on) are other taxes: the AMT neither reduces
+        // them nor is reduced by them.
+        const law::YearLaw& law = law::yearRules(r);
+        const Currency niit = law::rules::netInvestmentIncomeTax(r, law);
+        other.set(iOtherTaxes::NetInvestmentIncomeTax, niit);
+        const Currency medicare = law::rules::additionalMedicareTax(r, law);
+        other.set(iOtherTaxes::AdditionalMedicareTax, medicare);
+        return se1 + se2 + entered + niit + medicare;
     });
 }
 

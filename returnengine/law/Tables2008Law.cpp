@@ -62,8 +62,7 @@ constexpr YearLaw k2001 = [] {
     l.perBoxOthers = usd(900);
     l.exemptionAmount = usd(2900);
     l.exemptionPhaseOutStart = statusAmounts(132950, 199450, 99725, 166200);
-    l.itemLimitationStartMarSep = usd(66475);
-    l.itemLimitationStartOthers = usd(132950);
+    l.itemLimitationStart = limitationStart(132950, 66475);
     l.seHealthInsuranceShare = 0.60;
     iraBands(l, 63000, 43000, 10000, 2000);
     l.cgBracketTop = statusAmounts(27050, 45200, 22600, 36250);
@@ -83,8 +82,7 @@ constexpr YearLaw k2002 = [] {
     l.perBoxOthers = usd(900);
     l.exemptionAmount = usd(3000);
     l.exemptionPhaseOutStart = statusAmounts(137300, 206000, 103000, 171650);
-    l.itemLimitationStartMarSep = usd(68650);
-    l.itemLimitationStartOthers = usd(137300);
+    l.itemLimitationStart = limitationStart(137300, 68650);
     l.seHealthInsuranceShare = 0.70;
     iraBands(l, 64000, 44000, 10000, 3000);
     l.cgBracketTop = statusAmounts(27950, 46700, 23350, 37450);
@@ -104,8 +102,7 @@ constexpr YearLaw k2003 = [] {
     l.perBoxOthers = usd(950);
     l.exemptionAmount = usd(3050);
     l.exemptionPhaseOutStart = statusAmounts(139500, 209250, 104625, 174400);
-    l.itemLimitationStartMarSep = usd(69750);
-    l.itemLimitationStartOthers = usd(139500);
+    l.itemLimitationStart = limitationStart(139500, 69750);
     iraBands(l, 70000, 50000, 10000, 3000);
     l.cgBracketTop = statusAmounts(28400, 56800, 28400, 38050);
     l.cgLowRate = 0.05;
@@ -123,8 +120,7 @@ constexpr YearLaw k2004 = [] {
     l.perBoxOthers = usd(1200);
     l.exemptionAmount = usd(3100);
     l.exemptionPhaseOutStart = statusAmounts(142700, 214050, 107025, 178350);
-    l.itemLimitationStartMarSep = usd(71350);
-    l.itemLimitationStartOthers = usd(142700);
+    l.itemLimitationStart = limitationStart(142700, 71350);
     iraBands(l, 75000, 55000, 10000, 3000);
     l.cgBracketTop = statusAmounts(29050, 58100, 29050, 38900);
     l.cgLowRate = 0.05;
@@ -141,8 +137,7 @@ constexpr YearLaw k2005 = [] {
     l.perBoxOthers = usd(1000);
     l.exemptionAmount = usd(3200);
     l.exemptionPhaseOutStart = statusAmounts(145950, 218950, 109475, 182450);
-    l.itemLimitationStartMarSep = usd(72975);
-    l.itemLimitationStartOthers = usd(145950);
+    l.itemLimitationStart = limitationStart(145950, 72975);
     iraBands(l, 80000, 60000, 10000, 4000);
     l.cgBracketTop = statusAmounts(29700, 59400, 29700, 39800);
     l.cgLowRate = 0.05;
@@ -159,8 +154,7 @@ constexpr YearLaw k2006 = [] {
     l.perBoxOthers = usd(1000);
     l.exemptionAmount = usd(3300);
     l.exemptionPhaseOutStart = statusAmounts(150500, 225750, 112875, 188150);
-    l.itemLimitationStartMarSep = usd(75250);
-    l.itemLimitationStartOthers = usd(150500);
+    l.itemLimitationStart = limitationStart(150500, 75250);
     iraBands(l, 85000, 60000, 10000, 4000);
     l.cgBracketTop = statusAmounts(30650, 61300, 30650, 41050);
     l.cgLowRate = 0.05;
@@ -178,8 +172,7 @@ constexpr YearLaw k2007 = [] {
     l.exemptionAmount = usd(3400);
     l.exemptionPhaseOutStart = statusAmounts(156400, 234600, 117300, 195500);
     l.exemptionReductionShare = kTwoThirds;
-    l.itemLimitationStartMarSep = usd(78200);
-    l.itemLimitationStartOthers = usd(156400);
+    l.itemLimitationStart = limitationStart(156400, 78200);
     l.itemReductionShare = kTwoThirds;
     iraBands(l, 85000, 60000, 10000, 4000);
     l.cgBracketTop = statusAmounts(31850, 63700, 31850, 42650);
@@ -198,8 +191,7 @@ constexpr YearLaw k2008 = [] {
     l.exemptionAmount = usd(3500);
     l.exemptionPhaseOutStart = statusAmounts(159950, 239950, 119975, 199950);
     l.exemptionReductionShare = kOneThird;
-    l.itemLimitationStartMarSep = usd(79975);
-    l.itemLimitationStartOthers = usd(159950);
+    l.itemLimitationStart = limitationStart(159950, 79975);
     l.itemReductionShare = kTwoThirds;
     iraBands(l, 85000, 60000, 20000, 5000);
     l.cgBracketTop = statusAmounts(32550, 65100, 32550, 43650);

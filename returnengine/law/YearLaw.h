@@ -64,6 +64,20 @@ struct IraBand {
     Currency width;
 };
 
+// The form of the limitation on itemized deductions a year applies.
+enum class ItemLimitation : std::uint8_t {
+    ThreePercent,       // 3% of AGI above the start, at most 80% of the deductions it applies to
+    None,               // repealed (2010-2012) or suspended (2018-2025)
+    TwoThirtySevenths,  // 2/37 of the lesser of the deductions and income above the 37% bracket's start
+};
+
+// The start of the 3% limitation: one amount for married filing separately,
+// one for every other status.
+constexpr ByStatus limitationStart(std::int64_t others, std::int64_t marSep) {
+    return {tavrel::usd(others), tavrel::usd(others), tavrel::usd(others),
+            tavrel::usd(marSep), tavrel::usd(others), tavrel::usd(others)};
+}
+
 // How the IRA deduction inside the band is figured.
 enum class IraInBand : std::uint8_t {
     TwentyPercent,     // 20% of the gap whatever the maximum
@@ -96,14 +110,31 @@ struct YearLaw {
     Currency exemptionAmount;
     ByStatus exemptionPhaseOutStart;
     Share exemptionReductionShare;
+    bool exemptionPhaseOut = true;  // false: repealed (2010-2012)
 
     // Itemized deductions: floors as shares of AGI, and the limitation.
     double medicalFloor;
+    double medicalFloorOver65 = 0.0;  // 2013-2016: the older floor where a spouse is 65 or older; 0: none
     double miscellaneousFloor;
-    Currency itemLimitationStartMarSep;
-    Currency itemLimitationStartOthers;
+    bool miscellaneousDeductible = true;  // false: suspended (2018 on)
+    ItemLimitation itemLimitation = ItemLimitation::ThreePercent;
+    ByStatus itemLimitationStart;  // 3%: the AGI it starts at; 2/37: the start of the 37% bracket
     Share itemReductionShare;
     LimitationBase limitationBase;
+
+    // The cap on state and local taxes (2018 on; all zero before): the cap,
+    // reduced by a share of modified AGI above a threshold, never below the floor.
+    struct {
+        ByStatus cap;
+        ByStatus reductionStart;  // zero: no reduction
+        double reductionRate;
+        ByStatus floor;
+    } saltCap{};
+
+    // Charity: the share of AGI itemizers cannot deduct (2026 on), and what a
+    // return on the standard deduction may deduct of its gifts (zero: nothing).
+    double charityFloor = 0.0;
+    ByStatus nonItemizerCharity{};
 
     // Adjustments: the deductible share of self-employed health insurance, and
     // the IRA deduction of a spouse covered by a retirement plan.
@@ -124,6 +155,9 @@ struct YearLaw {
     ByStatus cgBracketTop;
     double cgLowRate;
     double cgHighRate;
+    // Where the top gain rate starts (2013 on; zero: no top rate) and the rate.
+    ByStatus cgTopRateStart{};
+    double cgTopRate = 0.0;
     CapGainWorksheet cgWorksheet;
     bool dividendsAtGainRates;
 
@@ -132,6 +166,7 @@ struct YearLaw {
     // married-separately addition to AMT income.
     ByStatus amtExemption;
     ByStatus amtPhaseOutStart;
+    double amtPhaseOutRate = 0.25;
     std::string_view amtRateFile;
     double amtMedicalFloor;
     AmtForm amtForm;
@@ -139,12 +174,39 @@ struct YearLaw {
     double amtGainHighRate;
     bool amtMarriedSeparatelyAddition;
 
-    // Self-employment tax and FICA: the social-security wage base.
+    // Self-employment tax and FICA: the social-security wage base, the social
+    // security rate of self-employment and the share of that part that is
+    // deductible (2011-2012: the payroll-tax holiday), the employee's rate.
     Currency wageBase;
+    double seSocialSecurityRate = 0.124;
+    double seSocialSecurityDeductibleShare = 0.5;
+    double employeeSocialSecurityRate = 0.062;
 
-    // Child tax credit: amount per child and the phase-out start by status.
+    // Child tax credit: amount per child and the phase-out start by status; in
+    // 2021 an extra amount per child with its own, earlier phase-out.
     Currency childCreditPerChild;
     ByStatus childCreditPhaseOutStart;
+    Currency childCreditExtraPerChild{};
+    ByStatus childCreditExtraPhaseOutStart{};
+
+    // The qualified-business-income deduction of self-employment income (2018
+    // on; zero thresholds: none): taxable income where the wage-and-property
+    // limit (zero for a sole proprietor) starts to phase in, the width of the
+    // phase-in, and the minimum deduction (2026 on).
+    ByStatus qbiThreshold{};
+    ByStatus qbiPhaseInRange{};
+    Currency qbiMinimum{};
+
+    // The deduction per person 65 or older (2025-2028; zero: none) and where
+    // its phase-out starts.
+    Currency seniorDeduction{};
+    ByStatus seniorPhaseOutStart{};
+
+    // The two surtaxes (2013 on; zero: none): the net investment income tax
+    // above modified AGI, the additional Medicare tax above wages and
+    // self-employment earnings.
+    ByStatus niitThreshold{};
+    ByStatus additionalMedicareThreshold{};
 };
 
 }  // namespace osgrin::law

@@ -4,6 +4,7 @@
 #include "returnengine/law/IraRecompute.h"
 #include "returnengine/law/ItemDedCalcs.h"
 #include "returnengine/law/LawConstants.h"
+#include "returnengine/law/SingleSourceReadings.h"
 #include "returnengine/model/iTop.h"
 
 namespace osgrin::law::rules {
@@ -15,6 +16,17 @@ Currency minOf(Currency a, Currency b) { return tavrel::minMax(a, b, false); }
 Currency maxOf(Currency a, Currency b) { return tavrel::minMax(a, b, true); }
 
 Status statusOf(const iTop& r) { return law::statusOf(r.FilingStatus()); }
+
+// Spouse 2 counts for the self-employment rules only on a joint return.
+bool spouse2Counts(const iTop& r) { return statusOf(r) == Status::Joint; }
+
+// Spouses 65 or older on the return (spouse 2 only on a joint return).
+std::int64_t spousesOver65(const iTop& r) { return int(r.IsSp1Over65()) + int(spouse2Counts(r) && r.IsSp2Over65()); }
+
+// Net earnings from self-employment of one spouse's income (a loss stays as it is).
+Currency netEarnings(Currency seIncome) {
+    return seIncome > Currency() ? seIncome.times(kNetEarningsFactor) : seIncome;
+}
 
 // A dependent filer's earned income: wages and self-employment income, less
 // the deduction for half of the self-employment tax.
@@ -57,6 +69,7 @@ Currency exemptionPhaseOutSteps(Currency excess, Currency stepSize) {
 Currency exemptionDedPhaseOut(iTop& r, const YearLaw& law) {
     const Currency agi = r.whole(iTop::AGI);
     ItemDedCalcs::CalcExemptionDedGross(r);  // called once here; its result is not used
+    if (!law.exemptionPhaseOut) return Currency();
     const Status s = statusOf(r);
     const Currency start = byStatus(law.exemptionPhaseOutStart, s);
     Currency reduction;
@@ -70,14 +83,37 @@ Currency exemptionDedPhaseOut(iTop& r, const YearLaw& law) {
     return law.exemptionReductionShare.of(reduction).roundDollarsEven();
 }
 
+namespace {
+
+// 2026 on: 2/37 of the lesser of the deductions and the amount by which taxable
+// income figured without the limitation, plus the deductions, exceeds the start
+// of the 37% bracket. That income is AGI less the deductions taken after AGI
+// other than these (the senior deduction, the QBI deduction figured without
+// the limitation).
+Currency twoThirtySeventhsReduction(const iTop& r, const YearLaw& law, Currency deductions) {
+    const Currency agi = r.whole(iTop::AGI);
+    const Currency senior = seniorDeduction(r, law);
+    const Currency qbi = qbiDeduction(r, law, amountLeft(agi - senior, deductions));
+    const Currency above = amountLeft(agi - senior - qbi, byStatus(law.itemLimitationStart, statusOf(r)));
+    return minOf(deductions, above).times(kTwoThirtySevenths).roundDollarsEven();
+}
+
+}  // namespace
+
 Currency itemDedPhaseOut(iTop& r, const YearLaw& law) {
     ItemDed& item = r.item();
+    if (law.itemLimitation != ItemLimitation::ThreePercent) {
+        const Currency reduction = law.itemLimitation == ItemLimitation::None
+                                       ? Currency()
+                                       : twoThirtySeventhsReduction(r, law, item.whole(ItemDed::TotGross));
+        item.set(ItemDed::TotReduction, reduction);
+        return reduction;
+    }
     Currency limited = item.whole(ItemDed::TotGross) - item.whole(ItemDed::MedDed);
     if (law.limitationBase == LimitationBase::AllButMedicalInterestCasualty)
         limited -= item.whole(ItemDed::InvIntDed) + item.whole(ItemDed::CasualtyDed);
     const Currency limit80 = limited.times(kItemizedLimitationCap).roundDollarsEven();
-    const Currency start =
-        statusOf(r) == Status::MarriedSeparately ? law.itemLimitationStartMarSep : law.itemLimitationStartOthers;
+    const Currency start = byStatus(law.itemLimitationStart, statusOf(r));
     const Currency agi = r.whole(iTop::AGI);
     Currency reduction;
     if (agi > start) {
@@ -156,7 +192,7 @@ Currency amtExemption(const iTop& r, const YearLaw& law, AmtWorkRecord& record) 
     const Currency base = byStatus(law.amtExemption, s);
     Currency exemption = base;
     if (record.TaxInc >= start) {
-        const Currency reduction = (record.TaxInc - start).times(kAmtExemptionPhaseOutRate).roundDollarsEven();
+        const Currency reduction = (record.TaxInc - start).times(law.amtPhaseOutRate).roundDollarsEven();
         exemption = amountLeft(base, reduction);
     }
     record.Exemption = exemption.roundDollarsEven();
@@ -167,25 +203,147 @@ Currency amtMarriedSeparatelyAddition(const iTop& r, const YearLaw& law, Currenc
     const Status s = statusOf(r);
     if (!law.amtMarriedSeparatelyAddition || s != Status::MarriedSeparately) return Currency();
     const Currency exemption = byStatus(law.amtExemption, s);
-    // The exemption is gone 4 exemptions (at 25%) above the start of its phase-out.
-    const Currency exemptionGone = byStatus(law.amtPhaseOutStart, s) + exemption.timesWhole(4);
+    const double rate =
+        readings::kMarriedSeparatelyAdditionAtPhaseOutRate ? law.amtPhaseOutRate : kAmtExemptionPhaseOutRate;
+    // The exemption is gone exemption / rate (4 exemptions at 25%) above the start of its phase-out.
+    const Currency exemptionGone = byStatus(law.amtPhaseOutStart, s) + exemption.times(1.0 / law.amtPhaseOutRate);
     const Currency beyond = amountLeft(amtIncome, exemptionGone);
-    return minOf(beyond.times(kAmtExemptionPhaseOutRate).roundDollarsEven(), exemption);
+    return minOf(beyond.times(rate).roundDollarsEven(), exemption);
 }
 
-Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase) {
+namespace {
+
+// The social security part of one spouse's self-employment tax.
+Currency seSocialSecurity(Currency net, Currency wages, const YearLaw& law) {
+    const Currency remainingBase = amountLeft(law.wageBase, wages);
+    return remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(law.seSocialSecurityRate);
+}
+
+}  // namespace
+
+Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase, double socialSecurityRate) {
     if (net < kSelfEmploymentFloor) return Currency();
     const Currency remainingBase = amountLeft(wageBase, wages);
     const Currency socialSecurity =
-        remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(kSocialSecurityRate);
+        remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(socialSecurityRate);
     return (socialSecurity + net.times(kMedicareRate)).roundDollarsEven();
 }
 
 Currency seTax(const iTop& r, const YearLaw& law, int spouse) {
     const iInc& inc = r.inc();
-    const Currency se = inc.whole(spouse == tavrel::Sp1 ? iInc::SEIncSp1 : iInc::SEIncSp2);
-    const Currency net = se > Currency() ? se.times(kNetEarningsFactor) : se;
-    return seTaxOnNetEarnings(net, inc.whole(spouse == tavrel::Sp1 ? iInc::WageSp1 : iInc::WageSp2), law.wageBase);
+    const Currency net = netEarnings(inc.whole(spouse == tavrel::Sp1 ? iInc::SEIncSp1 : iInc::SEIncSp2));
+    return seTaxOnNetEarnings(net, inc.whole(spouse == tavrel::Sp1 ? iInc::WageSp1 : iInc::WageSp2), law.wageBase,
+                              law.seSocialSecurityRate);
+}
+
+Currency seTaxDeductionOfParts(const iTop& r, const YearLaw& law) {
+    const iInc& inc = r.inc();
+    Currency deduction;
+    for (const int spouse : {tavrel::Sp1, tavrel::Sp2}) {
+        if (spouse == tavrel::Sp2 && !spouse2Counts(r)) continue;
+        const Currency net = netEarnings(inc.whole(spouse == tavrel::Sp1 ? iInc::SEIncSp1 : iInc::SEIncSp2));
+        if (net < kSelfEmploymentFloor) continue;
+        const Currency wages = inc.whole(spouse == tavrel::Sp1 ? iInc::WageSp1 : iInc::WageSp2);
+        deduction += seSocialSecurity(net, wages, law).times(law.seSocialSecurityDeductibleShare) +
+                     net.times(kMedicareRate).times(kSelfEmploymentTaxDeductibleShare);
+    }
+    return deduction.roundDollarsEven();
+}
+
+double medicalFloor(const iTop& r, const YearLaw& law) {
+    return law.medicalFloorOver65 > 0.0 && spousesOver65(r) > 0 ? law.medicalFloorOver65 : law.medicalFloor;
+}
+
+Currency reducedSaltCap(Currency cap, Currency start, double rate, Currency floor, Currency income) {
+    if (start.isZero() || income <= start) return cap;
+    const Currency reduced = amountLeft(cap, (income - start).times(rate)).roundDollarsEven();
+    return maxOf(reduced, floor);
+}
+
+Currency saltCapCut(const iTop& r, const YearLaw& law, Currency taxes) {
+    const Status s = statusOf(r);
+    const Currency cap = byStatus(law.saltCap.cap, s);
+    if (cap.isZero()) return Currency();
+    // Modified AGI is AGI: the foreign exclusions it adds back are not on the return.
+    const Currency limit = reducedSaltCap(cap, byStatus(law.saltCap.reductionStart, s), law.saltCap.reductionRate,
+                                          byStatus(law.saltCap.floor, s), r.whole(iTop::AGI));
+    return amountLeft(taxes, limit);
+}
+
+Currency charityFloorCut(const iTop& r, const YearLaw& law, Currency gifts) {
+    if (law.charityFloor == 0.0 || gifts <= Currency()) return Currency();
+    const Currency agi = r.whole(iTop::AGI);
+    const Currency floor = agi > Currency() ? agi.times(law.charityFloor).roundDollarsEven() : Currency();
+    return minOf(gifts, floor);
+}
+
+Currency nonItemizerCharity(const iTop& r, const YearLaw& law) {
+    const Currency most = byStatus(law.nonItemizerCharity, statusOf(r));
+    const Currency gifts = r.item().whole(ItemDed::CharDed);
+    return most.isZero() || gifts <= Currency() ? Currency() : minOf(gifts, most);
+}
+
+Currency seniorDeduction(const iTop& r, const YearLaw& law) {
+    const Status s = statusOf(r);
+    // Married couples take it only on a joint return.
+    if (law.seniorDeduction.isZero() || s == Status::MarriedSeparately || s == Status::Unknown) return Currency();
+    const std::int64_t people = spousesOver65(r);
+    if (people == 0) return Currency();
+    const Currency above = amountLeft(r.whole(iTop::AGI), byStatus(law.seniorPhaseOutStart, s));
+    const Currency each = amountLeft(law.seniorDeduction, above.times(kSeniorPhaseOutRate));
+    return each.timesWhole(people).roundDollarsEven();
+}
+
+double qbiShareLeft(Currency taxable, Currency threshold, Currency range) {
+    if (taxable <= threshold) return 1.0;
+    if (taxable >= threshold + range) return 0.0;
+    return 1.0 - (taxable - threshold).toDouble() / range.toDouble();
+}
+
+Currency qbiDeduction(const iTop& r, const YearLaw& law, Currency taxableBeforeQbi) {
+    const Status s = statusOf(r);
+    const Currency threshold = byStatus(law.qbiThreshold, s);
+    if (threshold.isZero() || taxableBeforeQbi <= Currency()) return Currency();
+    // The income of a sole proprietor's business that is not a specified
+    // service and pays no wages: self-employment income less the deductible
+    // part of the self-employment tax.
+    const iInc& inc = r.inc();
+    Currency income = inc.whole(iInc::SEIncSp1);
+    if (spouse2Counts(r)) income += inc.whole(iInc::SEIncSp2);
+    income -= r.adj().whole(Adj2Inc::SETaxDed);
+    if (income <= Currency()) return Currency();
+    // Above the threshold the wage-and-property limit, zero here, phases in.
+    const double left = qbiShareLeft(taxableBeforeQbi, threshold, byStatus(law.qbiPhaseInRange, s));
+    Currency deduction = income.times(kQbiRate * left);
+    const Currency gains = maxOf(inc.whole(iInc::AdjNetCG), Currency());
+    deduction = minOf(deduction, amountLeft(taxableBeforeQbi, gains).times(kQbiRate));
+    if (!law.qbiMinimum.isZero() && income >= kQbiMinimumIncome)
+        deduction = minOf(maxOf(deduction, law.qbiMinimum), taxableBeforeQbi);
+    return deduction.roundDollarsEven();
+}
+
+Currency netInvestmentIncomeTax(const iTop& r, const YearLaw& law) {
+    const Currency threshold = byStatus(law.niitThreshold, statusOf(r));
+    if (threshold.isZero()) return Currency();
+    const iInc& inc = r.inc();
+    const Currency investment = maxOf(
+        inc.whole(iInc::Dividends) + maxOf(inc.whole(iInc::CapGains), Currency()) + inc.whole(iInc::OtherInvestmentInc),
+        Currency());
+    const Currency above = amountLeft(r.whole(iTop::AGI), threshold);
+    return minOf(investment, above).times(kNetInvestmentIncomeTaxRate).roundDollarsEven();
+}
+
+Currency additionalMedicareTax(const iTop& r, const YearLaw& law) {
+    const Currency threshold = byStatus(law.additionalMedicareThreshold, statusOf(r));
+    if (threshold.isZero()) return Currency();
+    const iInc& inc = r.inc();
+    const Currency wages = inc.whole(iInc::WageSp1) + inc.whole(iInc::WageSp2);
+    Currency earnings = maxOf(netEarnings(inc.whole(iInc::SEIncSp1)), Currency());
+    if (spouse2Counts(r)) earnings += maxOf(netEarnings(inc.whole(iInc::SEIncSp2)), Currency());
+    // Wages use the threshold first; earnings are taxed above what wages leave of it.
+    const Currency onWages = amountLeft(wages, threshold);
+    const Currency onEarnings = amountLeft(earnings, amountLeft(threshold, wages));
+    return (onWages + onEarnings).times(kAdditionalMedicareRate).roundDollarsEven();
 }
 
 std::int64_t childCreditSteps(Currency excess) {
@@ -194,14 +352,27 @@ std::int64_t childCreditSteps(Currency excess) {
     return dollars / kChildCreditStep + (dollars % kChildCreditStep != 0 ? 1 : 0);
 }
 
+namespace {
+
+// The phase-out of the credit: 50 for each 1,000 of AGI above the start, or part of 1,000.
+Currency childCreditReduction(Currency agi, Currency start) {
+    if (agi <= start) return Currency();
+    return Currency::fromDouble4(static_cast<double>(childCreditSteps(agi - start)) * kChildCreditStep *
+                                 (kChildCreditCutPerStep / kChildCreditStep));
+}
+
+}  // namespace
+
 Currency childCredit(const iTop& r, const YearLaw& law) {
-    const Currency maximum = law.childCreditPerChild.timesWhole(r.cr().NumOfChildCrChildren());
-    const Currency start = byStatus(law.childCreditPhaseOutStart, statusOf(r));
+    const std::int64_t children = r.cr().NumOfChildCrChildren();
+    const Status s = statusOf(r);
     const Currency agi = r.whole(iTop::AGI);
-    Currency reduction;
-    if (agi > start)
-        reduction = Currency::fromDouble4(static_cast<double>(childCreditSteps(agi - start)) * kChildCreditStep *
-                                          (kChildCreditCutPerStep / kChildCreditStep));
+    Currency maximum = law.childCreditPerChild.timesWhole(children);
+    // 2021: the extra amount phases out first, never below the usual credit.
+    const Currency extra = law.childCreditExtraPerChild.timesWhole(children);
+    if (!extra.isZero())
+        maximum += amountLeft(extra, childCreditReduction(agi, byStatus(law.childCreditExtraPhaseOutStart, s)));
+    const Currency reduction = childCreditReduction(agi, byStatus(law.childCreditPhaseOutStart, s));
     Currency credit;
     if (reduction < maximum) credit = minOf(maximum - reduction, r.whole(iTop::IncTax));
     return credit.roundDollarsEven();
@@ -209,7 +380,7 @@ Currency childCredit(const iTop& r, const YearLaw& law) {
 
 Currency fica(Currency wages, const YearLaw& law) {
     const Currency capped = minOf(wages, law.wageBase);
-    return (capped.times(kSocialSecurityRate * kEmployeeShare) + wages.times(kMedicareRate * kEmployeeShare))
+    return (capped.times(law.employeeSocialSecurityRate) + wages.times(kMedicareRate * kEmployeeShare))
         .roundDollarsEven();
 }
 

@@ -8,7 +8,7 @@
 
 namespace osgrin {
 
-class OSGRIN_API ItemDed final : public LineObject<ItemDed, 22> {
+class OSGRIN_API ItemDed final : public LineObject<ItemDed, 24> {
 public:
     // clang-format off
     enum Line : std::size_t {
@@ -17,6 +17,7 @@ public:
         MedDed, TaxDed, IntDed, TotGross, TotNet, MiscDed, TotReduction,  // computed, edit-gated
         ExemptionDedGross, ExemptionDedPhaseOut, ExemptionDedNet,         // any time, marks dirty
         StdDed,                                                           // any time, clears calculated only
+        SaltCapCut, CharityFloorCut,  // computed, edit-gated: what the cap and the floor take away
     };
     // clang-format on
     static constexpr std::string_view kLocation = "clsItemDed.";
@@ -47,6 +48,8 @@ public:
         rule::ungatedMarking("ExemptionDedPhaseOut"),
         rule::ungatedMarking("ExemptionDedNet"),
         {"StdDed", false, false, BadText::NotANumber, false, true},
+        rule::gated("SaltCapCut"),
+        rule::gated("CharityFloorCut"),
     }};
     static std::span<const tavrel::PropertySpec<ItemDed>> extraProperties() { return {}; }
 

@@ -13,6 +13,7 @@
 #include "returnengine/law/RateTax.h"
 #include "returnengine/law/TaxCrCalcs.h"
 #include "returnengine/law/TotIncCalcs.h"
+#include "returnengine/law/YearRules.h"
 
 namespace osgrin::TopComputations {
 namespace {
@@ -24,20 +25,38 @@ struct TaxesOfChoice {
     Currency combined;
 };
 
+// What the choice between the deductions works with: the two deductions, what
+// a return on the standard deduction deducts besides (its charity, 2020, 2021
+// and 2026 on), the senior deduction both take, AGI, and whether taxable
+// income stops at zero.
+struct Deductions {
+    Currency itemized;
+    Currency standard;
+    Currency standardCharity;
+    Currency senior;
+    Currency agi;
+    bool floorAtZero;
+};
+
 // Steps 4 to 12 for one choice of deduction: taxable income, the carryforwards,
 // the regular tax (with the gain rates where lower), the minimum tax and the
 // combined tax. Every line they write is written again by another choice.
-TaxesOfChoice taxesWith(iTop& r, bool itemizes, Currency itemized, Currency standard, Currency agi, bool floorAtZero) {
+TaxesOfChoice taxesWith(iTop& r, bool itemizes, const Deductions& d) {
     ItemDed& item = r.item();
     iAMT& amt = r.amt();
     item.setItemizing(itemizes);
-    const Currency deduction = itemizes ? itemized : standard;
+    const Currency deduction = itemizes ? d.itemized : d.standard;
     r.set(iTop::ItemOrStdDed, deduction);
-    // Exemptions (read back in whole dollars) and taxable income.
+    const Currency charity = itemizes ? Currency() : d.standardCharity;
+    r.set(iTop::NonItemizerCharity, charity);
+    // Exemptions (read back in whole dollars), the deductions after AGI, and taxable income.
     const Currency exemptions = item.whole(ItemDed::ExemptionDedNet);
     r.set(iTop::ExemptionDed, exemptions);
-    const Currency taxable = agi - deduction - exemptions;
-    r.set(iTop::TaxInc, floorAtZero && taxable < Currency() ? Currency() : taxable);
+    const Currency beforeQbi = d.agi - deduction - exemptions - d.senior - charity;
+    const Currency qbi = law::rules::qbiDeduction(r, law::yearRules(r), beforeQbi);
+    r.set(iTop::QBIDed, qbi);
+    const Currency taxable = beforeQbi - qbi;
+    r.set(iTop::TaxInc, d.floorAtZero && taxable < Currency() ? Currency() : taxable);
     // Carryforwards, once taxable income is known.
     TotIncCalcs::CalcCapLossCarryforward(r);
     // Ordinary-rate tax, capital-gain-rate tax, and the regular tax.
@@ -83,21 +102,21 @@ bool standardCertainlyCostsMore(const iTop& r, const TaxesOfChoice& itemizing) {
 // standard deduction. Each choice is computed only when the other one cannot
 // be known to win: itemizing more than the standard deduction never costs
 // more, and itemizing less only helps a return whose AMT decides.
-void chooseByLowerTax(iTop& r, Currency itemized, Currency standard, Currency agi, bool floor) {
-    if (itemized > standard) {
-        const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
+void chooseByLowerTax(iTop& r, const Deductions& d) {
+    if (d.itemized > d.standard + d.standardCharity) {
+        const TaxesOfChoice withItemized = taxesWith(r, true, d);
         if (standardCertainlyCostsMore(r, withItemized)) return;
-        const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
-        if (withItemized.combined < withStandard.combined) taxesWith(r, true, itemized, standard, agi, floor);
+        const TaxesOfChoice withStandard = taxesWith(r, false, d);
+        if (withItemized.combined < withStandard.combined) taxesWith(r, true, d);
         return;
     }
-    const TaxesOfChoice withStandard = taxesWith(r, false, itemized, standard, agi, floor);
+    const TaxesOfChoice withStandard = taxesWith(r, false, d);
     // Itemizing no more than the standard deduction never lowers the regular
     // tax, and lowers the AMT only through deductions the AMT allows.
     if (withStandard.tentative <= withStandard.regular) return;
     if (AltMinTaxCalcs::DeductionsIfItemizing(r) <= Currency()) return;
-    const TaxesOfChoice withItemized = taxesWith(r, true, itemized, standard, agi, floor);
-    if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, itemized, standard, agi, floor);
+    const TaxesOfChoice withItemized = taxesWith(r, true, d);
+    if (!(withItemized.combined < withStandard.combined)) taxesWith(r, false, d);
 }
 
 }  // namespace
@@ -112,13 +131,17 @@ void TopTaxCalc(iTop& r) {
         // 3. Both deductions (these also compute the exemptions).
         const Currency itemized = ItemDedCalcs::ItemDedCalc(r);
         const Currency standard = ItemDedCalcs::CalcStdDedSub(r);
+        // The deductions after AGI that do not depend on the choice.
+        const Currency senior = law::rules::seniorDeduction(r, law);
+        r.set(iTop::SeniorDed, senior);
+        const Deductions d{itemized, standard, law::rules::nonItemizerCharity(r, law),
+                           senior,   agi,      law.taxableIncomeFloorAtZero};
         // 4-12. The deduction, taxable income, the regular tax and the minimum tax.
-        const bool floor = law.taxableIncomeFloorAtZero;
         if (law.deductionChoice == law::DeductionChoice::Larger) {
             // The larger deduction; a tie takes the standard deduction.
-            taxesWith(r, itemized > standard, itemized, standard, agi, floor);
+            taxesWith(r, itemized > standard, d);
         } else {
-            chooseByLowerTax(r, itemized, standard, agi, floor);
+            chooseByLowerTax(r, d);
         }
         // 13-16. Other taxes, credits, total tax and the balance due (negative: a refund).
         const Currency combined = r.get(iTop::RegAndAmtTax);

@@ -8,12 +8,13 @@
 
 namespace osgrin {
 
-class OSGRIN_API iAMT final : public LineObject<iAMT, 14> {
+class OSGRIN_API iAMT final : public LineObject<iAMT, 15> {
 public:
     // clang-format off
     enum Line : std::size_t {
         AGI, MedDed, MortgIntDed, CasualtyDed, CharDed, ItemDed, TaxInc, Exemption,
         TaxIncPostExemption, TAMTAtOrdRates, TAMTAtCGRates, RegularTax, TentativeAMT, AMT,
+        QBIDed,  // the qualified-business-income deduction, which the AMT allows too
     };
     // clang-format on
     static constexpr std::string_view kLocation = "iAMT.";
@@ -33,6 +34,7 @@ public:
         rule::plain("RegularTax"),
         rule::plain("TentativeAMT"),
         rule::plain("AMT"),
+        rule::plain("QBIDed"),
     }};
     static std::span<const tavrel::PropertySpec<iAMT>> extraProperties() { return {}; }
 };

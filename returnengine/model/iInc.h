@@ -9,7 +9,7 @@
 
 namespace osgrin {
 
-class OSGRIN_API iInc final : public LineObject<iInc, 20> {
+class OSGRIN_API iInc final : public LineObject<iInc, 21> {
 public:
     // clang-format off
     enum Line : std::size_t {
@@ -20,6 +20,10 @@ public:
         AdjNetCG,                       // public, any time, text that is not a number stores 0
         STCLCarryforward, LTCLCarryforward,  // computed, edit-gated
         Sec_1_h_1_B_Amount,             // public, any time, no flags
+        // The part of other income that is investment income (interest, rents)
+        // for the net investment income tax. Not stored in a scenario: the
+        // calculator knows it from its columns; the planner's form does not ask.
+        OtherInvestmentInc,
     };
     // clang-format on
     static constexpr std::string_view kLocation = "clsInc.";
@@ -45,6 +49,7 @@ public:
         rule::gated("STCLCarryforward"),
         rule::gated("LTCLCarryforward"),
         {"Sec_1_h_1_B_Amount", true, false, BadText::NotANumber, false, false},
+        rule::input("OtherInvestmentInc"),
     }};
     static std::span<const tavrel::PropertySpec<iInc>> extraProperties() { return {}; }
 };

@@ -10,9 +10,18 @@
 
 namespace osgrin {
 
-class OSGRIN_API iOtherTaxes final : public LineObject<iOtherTaxes, 5> {
+class OSGRIN_API iOtherTaxes final : public LineObject<iOtherTaxes, 7> {
 public:
-    enum Line : std::size_t { OtherTaxes, SETaxSp1, SETaxSp2, FicaSp1, FicaSp2 };
+    // NetInvestmentIncomeTax and AdditionalMedicareTax: the two surtaxes (2013 on), in OtherTax.
+    enum Line : std::size_t {
+        OtherTaxes,
+        SETaxSp1,
+        SETaxSp2,
+        FicaSp1,
+        FicaSp2,
+        NetInvestmentIncomeTax,
+        AdditionalMedicareTax,
+    };
     static constexpr std::string_view kLocation = "OtherTaxes.";
     static constexpr bool kIsSubObject = true;
     static constexpr std::array<LineRule, kLineCount> kRules = {{
@@ -21,6 +30,8 @@ public:
         rule::gated("SETaxSp2"),
         {"FicaSp1", true, false, BadText::TypeMismatch, false, false},
         {"FicaSp2", true, false, BadText::TypeMismatch, false, false},
+        rule::plain("NetInvestmentIncomeTax"),
+        rule::plain("AdditionalMedicareTax"),
     }};
     static std::span<const tavrel::PropertySpec<iOtherTaxes>> extraProperties() { return {}; }
 

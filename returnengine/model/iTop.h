@@ -22,7 +22,7 @@
 
 namespace osgrin {
 
-class OSGRIN_API iTop final : public LineObject<iTop, 15> {
+class OSGRIN_API iTop final : public LineObject<iTop, 18> {
 public:
     // clang-format off
     enum Line : std::size_t {
@@ -31,6 +31,10 @@ public:
         TotalInc, Adj2Inc, AGI, ItemOrStdDed, ExemptionDed, TaxInc, IncTax, RegAndAmtTax,
         OtherTax, TotCr, TotTax, BalDue,
         AMT, TaxLessCr,  // never assigned by any computation; always read 0
+        // Deductions after AGI besides the itemized or standard one (0 in the
+        // years without them): the senior deduction, the charity of a return on
+        // the standard deduction, the qualified-business-income deduction.
+        SeniorDed, NonItemizerCharity, QBIDed,
     };
     // clang-format on
     static constexpr std::string_view kLocation = "clsOsgrinTop.";
@@ -51,6 +55,9 @@ public:
         rule::plain("BalDue"),
         rule::plain("AMT"),
         rule::plain("TaxLessCr"),
+        rule::plain("SeniorDed"),
+        rule::plain("NonItemizerCharity"),
+        rule::plain("QBIDed"),
     }};
     static std::span<const tavrel::PropertySpec<iTop>> extraProperties();
 

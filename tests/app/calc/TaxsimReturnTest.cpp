@@ -234,8 +234,8 @@ TEST(TaxsimReturnMapping, RowsThatCannotBeAReturn) {
     const Case cases[] = {
         {"other income beyond the money range", "taxsimid,year,mstat,intrec,nonprop",
          "1,2008,1,900000000000000,900000000000000", "intrec + pensions + otherprop + nonprop is out of range", 6},
-        {"year before 2001", "taxsimid,year,mstat", "1,2000,1", "tax year 2000 is outside 2001 to 2009"},
-        {"year after 2009", "taxsimid,year,mstat", "1,2012,1", "tax year 2012 is outside 2001 to 2009"},
+        {"year before 2001", "taxsimid,year,mstat", "1,2000,1", "tax year 2000 is outside 2001 to 2026"},
+        {"year after 2026", "taxsimid,year,mstat", "1,2027,1", "tax year 2027 is outside 2001 to 2026"},
         {"unknown mstat", "taxsimid,year,mstat", "1,2008,3", "mstat 3 is not 1, 2, 6 or 8"},
         {"spouse wages on a single return", "taxsimid,year,mstat,swages", "1,2008,1,100",
          "swages 100 on a return that is not joint (mstat 1)"},

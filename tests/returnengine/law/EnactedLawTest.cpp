@@ -198,8 +198,11 @@ TEST_P(EnactedYear, ChildCreditPerChild) {
 INSTANTIATE_TEST_SUITE_P(Enacted, EnactedYear, ::testing::ValuesIn(kYears),
                          [](const auto& tp) { return std::to_string(tp.param.year); });
 
-// The 15% bracket top of every row of both editions is the one its rate file has.
-TEST(LawRows, BracketTopsMatchTheRateFiles) {
+// The bracket figures the rows repeat are the ones their rate files have: the
+// 15% bracket top is the low gain band's top until 2017, the 39.6% bracket's
+// start the top gain rate's start in 2013-2017, and the 37% bracket's start
+// where the 2/37 limitation begins (2026).
+TEST(LawRows, BracketFiguresMatchTheRateFiles) {
     for (const osgrin::law::Edition* e : {&osgrin::law::tables2008Edition(), &osgrin::law::enactedEdition()})
         for (const osgrin::law::YearLaw& row : e->rows)
             for (int s : {kSingle, kJoint, kMarSep, kHead}) {
@@ -207,11 +210,24 @@ TEST(LawRows, BracketTopsMatchTheRateFiles) {
                     tavrel::platform::RateTable::cached(osgrin::CommonTaxCalcs::rateFilePath(row.rateFile));
                 const auto* schedule = table.find(osgrin::CommonTaxCalcs::GetRateTable(s));
                 ASSERT_TRUE(schedule) << row.rateFile;
-                Currency top;
-                for (const auto& b : schedule->brackets())
-                    if (b.rate == 15000) top = Currency::fromScaled(b.upper);
-                EXPECT_EQ(osgrin::law::byStatus(row.cgBracketTop, osgrin::law::statusOf(s)), top)
-                    << lawEditionText(e->id) << " " << row.year << " " << statusName(s);
+                Currency top15, start396, start37;
+                for (const auto& b : schedule->brackets()) {
+                    if (b.rate == 15000) top15 = Currency::fromScaled(b.upper);
+                    if (b.rate == 39600) start396 = Currency::fromScaled(b.lower);
+                    if (b.rate == 37000) start37 = Currency::fromScaled(b.lower);
+                }
+                const auto status = osgrin::law::statusOf(s);
+                const std::string where =
+                    std::string(lawEditionText(e->id)) + " " + std::to_string(row.year) + " " + statusName(s);
+                if (row.year <= 2017) {
+                    EXPECT_EQ(osgrin::law::byStatus(row.cgBracketTop, status), top15) << where;
+                }
+                if (row.year >= 2013 && row.year <= 2017) {
+                    EXPECT_EQ(osgrin::law::byStatus(row.cgTopRateStart, status), start396) << where;
+                }
+                if (row.itemLimitation == osgrin::law::ItemLimitation::TwoThirtySevenths) {
+                    EXPECT_EQ(osgrin::law::byStatus(row.itemLimitationStart, status), start37) << where;
+                }
             }
 }
 
@@ -390,11 +406,11 @@ TEST(EnactedRules, IraRangesAndMaximum) {
 // A year outside the edition is refused, never computed under another year's law.
 TEST(EnactedRules, AYearOutsideTheEditionIsRefused) {
     iTop r;
-    enacted(r, 2010, kSingle, 1, usd(50000));
+    enacted(r, 2027, kSingle, 1, usd(50000));
     const auto e = testsupport::errorOf([&] { r.Calculate(); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 5);
-    EXPECT_NE(e->source().find("tax year 2010 is outside the years of the \"Enacted\" law (2001 to 2009)"),
+    EXPECT_NE(e->source().find("tax year 2027 is outside the years of the \"Enacted\" law (2001 to 2026)"),
               std::string::npos)
         << e->source();
     EXPECT_EQ(e->source().rfind("clsOsgrinTop.Calculate", 0), 0u) << e->source();

@@ -203,7 +203,7 @@ TEST(ReturnEdit, ApplyEditLeavesOtherTaxesAndCreditsFlagsAlone) {
 TEST(ReturnEdit, AnErrorInCalculateLeavesTheFlagsAndNamesItsPath) {
     iTop r;
     r.BeginEdit();
-    r.letProperty("TaxYear", "2012");  // capital-gain rates read the 2012 rate file, which does not exist
+    r.letProperty("TaxYear", "2030");  // capital-gain rates read the 2030 rate file, which does not exist
     r.letProperty("FilingStatus", "1");
     r.inc().letProperty("WageSp1", "50000");
     r.inc().letProperty("LTCG", "10000");
@@ -216,7 +216,7 @@ TEST(ReturnEdit, AnErrorInCalculateLeavesTheFlagsAndNamesItsPath) {
                                 0),
               0u)
         << e->source();
-    EXPECT_NE(e->source().find("Ind2012.tbl"), std::string::npos);
+    EXPECT_NE(e->source().find("Ind2030.tbl"), std::string::npos);
     EXPECT_FALSE(r.IsCalculated());
     EXPECT_FALSE(r.other().isCalculated());
 }
