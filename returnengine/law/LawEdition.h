@@ -26,4 +26,8 @@ OSGRIN_API std::optional<LawEdition> lawEditionFromText(std::string_view text);
 // The edition a command-line value stands for: "tables" or "enacted", any case.
 OSGRIN_API std::optional<LawEdition> lawEditionFromSwitch(std::string_view value);
 
+// The last tax year the newest law the program carries covers (2026): the
+// program is out of date once that year's returns are being filed.
+OSGRIN_API int newestLawYear();
+
 }  // namespace osgrin

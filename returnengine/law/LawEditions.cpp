@@ -58,6 +58,16 @@ void refuseYear(const Edition& law, int taxYear) {
                                       std::to_string(law.firstYear()) + " to " + std::to_string(law.lastYear()) + ")");
 }
 
+}  // namespace osgrin::law
+
+namespace osgrin {
+
+int newestLawYear() { return std::max(law::tables2008Edition().lastYear(), law::enactedEdition().lastYear()); }
+
+}  // namespace osgrin
+
+namespace osgrin::law {
+
 std::string_view familyName(Family family) { return kFamilyNames[static_cast<std::size_t>(family)]; }
 
 std::string_view entryLocation(const Edition& law, Family family, int lawYear) {
