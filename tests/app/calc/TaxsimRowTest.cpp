@@ -95,9 +95,15 @@ TEST(RowReader, RefusedValuesKeepTheIdAndYear) {
     }
 }
 
+// Business and professional income (pbusinc, pprofinc and the spouse's) is
+// income the return cannot represent: zero is fine, anything else fails the row.
 TEST(RowReader, UnsupportedColumnsHoldingZeroAreFine) {
-    const ReadRow r("taxsimid,year,mstat,gssi,ui,rentpaid,nosuchname", "1,2008,1,0,0.00,,-0");
+    const ReadRow r("taxsimid,year,mstat,gssi,ui,rentpaid,nosuchname,pbusinc,pprofinc,sbusinc,sprofinc",
+                    "1,2018,1,0,0.00,,-0,0,0,0,0");
     EXPECT_FALSE(r.error) << r.error->message;
+    const ReadRow business("taxsimid,year,mstat,pbusinc", "1,2018,1,5000");
+    ASSERT_TRUE(business.error);
+    EXPECT_EQ(business.error->message, "column \"pbusinc\" is not supported; it must be 0, not 5000");
 }
 
 TEST(RowReader, StopsAtTheLineEndWhateverFollowsIt) {
