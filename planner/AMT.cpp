@@ -80,6 +80,11 @@ struct AmtProperties {
              a.dirty_ = true;
          },
          "Law Edition", "2008 Tables"},
+        {"PlanYear", [](const AMT& a) { return std::to_string(a.v_.PlanYear); },
+         [](AMT& a, std::string_view t) {
+             if (a.editing_) a.letPlanYear(planYearFromText(t));
+         },
+         "Plan Year", "2008"},
         {"IsDeleted", [](const AMT& a) -> std::string { return tavrel::flagText(a.deleted_); }},
         {"IsNew", [](const AMT& a) -> std::string { return tavrel::flagText(a.new_); }},
         {"IsDirty", [](const AMT& a) -> std::string { return tavrel::flagText(a.dirty_); }},
@@ -150,6 +155,12 @@ void AMT::letFlag(bool Stored::*member, bool value) {
 void AMT::letRatio(double value) {
     if (!editing_) return;
     v_.RatioSavings = value;
+    dirty_ = true;
+}
+
+void AMT::letPlanYear(std::int16_t year) {
+    if (!editing_) return;
+    v_.PlanYear = planYearFromText(std::to_string(year));  // the text's rule and message
     dirty_ = true;
 }
 

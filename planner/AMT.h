@@ -8,6 +8,7 @@
 
 #include "planner/Points.h"
 #include "planner/ProgressObserver.h"
+#include "planner/TaxYears.h"
 
 #include "common/Currency.h"
 #include "common/PropertyBag.h"
@@ -45,6 +46,8 @@ public:
         std::string Line2;
         // The law the scenario is computed under ("Law Edition" in its file).
         osgrin::LawEdition Law = osgrin::kDefaultLawEdition;
+        // The first of the two years ("Plan Year" in its file; 2008 when missing).
+        std::int16_t PlanYear = kCurrentTaxYear;
     };
 
     AMT();
@@ -89,6 +92,8 @@ public:
     void letMoney(Currency Stored::*member, Currency value);
     void letFlag(bool Stored::*member, bool value);
     void letRatio(double value);
+    // Raises 380 for a year no law plans (see TaxYears.h).
+    void letPlanYear(std::int16_t year);
 
     // --- edit protocol ---
     void BeginEdit();

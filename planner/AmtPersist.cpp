@@ -14,9 +14,24 @@ constexpr std::string_view kSection = "AMT";
 
 // The planner's stored options in the order of its section.
 constexpr std::string_view kSectionOrder[] = {
-    "AccelerateIncome",     "IncreaseIncome",         "DeferItemizedTax", "DecreaseItemizedTax",
-    "MaxIncomeAccelerated", "MaxItemizedTaxDeferred", "AfterTaxDiscount", "LawEdition",
+    "AccelerateIncome",    "IncreaseIncome",       "DeferItemizedTax",
+    "DecreaseItemizedTax", "MaxIncomeAccelerated", "MaxItemizedTaxDeferred",
+    "AfterTaxDiscount",    "LawEdition",           "PlanYear",
 };
+
+// Stored only when the value is not the default or the file already holds the
+// key: a scenario that plans the default year saves byte for byte as before
+// the key existed, and a key once written is kept up to date.
+constexpr std::string_view kWrittenWhenSet[] = {"PlanYear"};
+
+// A value no line of a file can hold: the key is missing.
+constexpr std::string_view kMissing = "\n";
+
+bool writtenWhenSet(std::string_view name) {
+    for (std::string_view n : kWrittenWhenSet)
+        if (n == name) return true;
+    return false;
+}
 
 using osgrin::Persist::Holder;
 using Copied = CopiedProperty;
@@ -55,8 +70,14 @@ void AMT::Save(std::string_view msFname) {
     templateTrap("Template.Save", [&] {
         auto profile = tavrel::platform::createKeyedProfile();
         profile->setFile(msFname);
-        for (std::string_view name : kSectionOrder)
-            profile->writeValue(kSection, storedRow(name).fileKey, getProperty(name));
+        for (std::string_view name : kSectionOrder) {
+            const auto& row = storedRow(name);
+            const std::string value = getProperty(name);
+            if (writtenWhenSet(name) && value == row.fileDefault &&
+                profile->readValue(kSection, row.fileKey, kMissing) == kMissing)
+                continue;
+            profile->writeValue(kSection, row.fileKey, value);
+        }
         profile->release();
     });
 }

@@ -192,11 +192,11 @@ void RunAnalysisProtocol(AMT& p) {
     p.cur().Calculate();
     p.nxt().Calculate();
     // The working returns are computed under the entered returns' law: the
-    // current year, and the next year under its own law where the edition has one.
+    // plan year, and the next year under its own law where the edition has one.
     for (auto [entered, working] : {std::pair{&p.cur(), &p.curAcc()}, std::pair{&p.nxt(), &p.nxtAcc()}})
         working->setLawEdition(entered->lawEdition());
-    p.curAcc().letTaxYearNumber(kCurrentTaxYear);
-    p.nxtAcc().letTaxYearNumber(nextColumnLawYear(p.nxt().lawEdition()));
+    p.curAcc().letTaxYearNumber(currentTaxYear(p));
+    p.nxtAcc().letTaxYearNumber(nextColumnLawYear(p.nxt().lawEdition(), currentTaxYear(p)));
     p.Calculate();
     using S = AMT::Stored;
     if (p.values().DecreaseItemizedTax && p.values().DeferItemizedTax) {

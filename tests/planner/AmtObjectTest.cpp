@@ -181,7 +181,7 @@ void changeByTable(T& o, const Table& table) {
     for (const auto& p : table) {
         if (!p.let || !p.get) continue;
         const std::string was = p.get(o);
-        for (const char* text : {"False", "True", "4", "3", "Enacted", "2008 Tables"}) {
+        for (const char* text : {"False", "True", "4", "3", "Enacted", "2008 Tables", "2003"}) {
             try {
                 p.let(o, text);
             } catch (const tavrel::TaxError&) {}

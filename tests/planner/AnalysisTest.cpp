@@ -42,20 +42,65 @@ std::string results(const AMT& p) {
 
 }  // namespace
 
-// The working returns take the entered returns' law: under the 2008 tables both
-// columns are 2008 law, under the enacted law the next year is 2009 under its own.
-TEST(Analysis, WorkingReturnsFollowTheEnteredReturnsLaw) {
-    for (const auto law : {osgrin::LawEdition::Tables2008, osgrin::LawEdition::Enacted}) {
+// The entered and working returns take the law and the plan year: under the
+// 2008 tables both columns are 2008 law, under the enacted law the next year
+// is the year after the plan year under its own law. A plan year given for the
+// run replaces the scenario's.
+TEST(Analysis, TheReturnsTakeTheLawAndThePlanYear) {
+    const struct {
+        osgrin::LawEdition law;
+        const char* scenarioYear;
+        std::optional<std::int16_t> runYear;
+        int current, next;  // the tax years of the two columns
+    } cases[] = {
+        {osgrin::LawEdition::Tables2008, "2008", {}, 2008, 2008},
+        {osgrin::LawEdition::Enacted, "2008", {}, 2008, 2009},
+        {osgrin::LawEdition::Enacted, "2003", {}, 2003, 2004},
+        {osgrin::LawEdition::Enacted, "2008", 2003, 2003, 2004},
+    };
+    for (const auto& c : cases) {
         Scenario s;
         AMT p;
         testsupport::openScenario(p, s.file);
-        mirvane::putUnderLaw(p, law);
+        p.letProperty("PlanYear", c.scenarioYear);
+        mirvane::putUnderLaw(p, c.law, c.runYear);
         mirvane::RunAnalysisProtocol(p);
-        const int next = law == osgrin::LawEdition::Enacted ? 2009 : 2008;
-        EXPECT_EQ(p.nxt().TaxYear(), next);
-        EXPECT_EQ(p.nxtAcc().TaxYear(), next);
-        EXPECT_EQ(p.curAcc().TaxYear(), 2008);
-        for (const osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) EXPECT_EQ(r->lawEdition(), law);
+        EXPECT_EQ(mirvane::currentTaxYear(p), c.current);
+        EXPECT_EQ(p.cur().TaxYear(), c.current);
+        EXPECT_EQ(p.curAcc().TaxYear(), c.current);
+        EXPECT_EQ(p.nxt().TaxYear(), c.next);
+        EXPECT_EQ(p.nxtAcc().TaxYear(), c.next);
+        for (const osgrin::iTop* r : {&p.cur(), &p.nxt(), &p.curAcc(), &p.nxtAcc()}) EXPECT_EQ(r->lawEdition(), c.law);
+    }
+}
+
+// A plan year the law does not plan stops the analysis before any return
+// changes, at the scenario's key or at the run's own year.
+TEST(Analysis, APlanYearTheLawDoesNotPlanIsRefused) {
+    const struct {
+        const char* scenarioYear;
+        std::optional<std::int16_t> runYear;
+        const char* source;
+    } cases[] = {
+        {"2025",
+         {},
+         "[AMT] Plan Year\r\n\r\n2025 is not a plan year under the law edition \"2008 Tables\", which plans 2008; "
+         "\"Enacted\" plans 2001 to 2025"},
+        {"2008", 2003,
+         "Plan Year of this run\r\n\r\n2003 is not a plan year under the law edition \"2008 Tables\", which plans "
+         "2008; \"Enacted\" plans 2001 to 2025"},
+    };
+    for (const auto& c : cases) {
+        Scenario s;
+        AMT p;
+        mirvane::LoadScenario(p, s.file);
+        p.letProperty("PlanYear", c.scenarioYear);
+        const auto e = errorOf([&] { mirvane::putUnderLaw(p, osgrin::LawEdition::Tables2008, c.runYear); });
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->number(), 380);
+        EXPECT_EQ(e->source(), c.source);
+        EXPECT_EQ(p.getProperty("PlanYear"), c.scenarioYear);
+        EXPECT_EQ(p.nxt().TaxYear(), 2009);  // as the file holds it: nothing was put under the law
     }
 }
 

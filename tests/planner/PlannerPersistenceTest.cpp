@@ -50,20 +50,67 @@ TEST(PlannerPersistence, MissingSectionReadsAsZeroAndFalse) {
     EXPECT_EQ(p.getProperty("MaxIncomeAccelerated"), "0");
     EXPECT_EQ(p.getProperty("AfterTaxDiscount"), "0");
     EXPECT_EQ(p.getProperty("LawEdition"), "2008 Tables");  // files older than the key keep the old law
+    EXPECT_EQ(p.getProperty("PlanYear"), "2008");           // and the old years
     EXPECT_FALSE(p.IsNew());
 }
 
-// Any other value of the law is refused at its key; the law read before stays.
-TEST(PlannerPersistence, AnUnknownLawEditionRaises13NamingTheKey) {
-    testsupport::TempDir dir;
-    writeFile(dir.file("l.amt"), "[AMT]\nDefer SIT=True\nLaw Edition=2009 Tables\n");
-    AMT p;
-    const auto e = errorOf([&] { p.Fetch(dir.file("l.amt")); });
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->number(), 13);
-    EXPECT_NE(e->source().find("[AMT] Law Edition"), std::string::npos) << e->source();
-    EXPECT_NE(e->source().find("\"2009 Tables\" is not a law edition"), std::string::npos) << e->source();
-    EXPECT_EQ(p.values().Law, osgrin::LawEdition::Tables2008);
+// A value no law or plan year stands for is refused at its key; the value
+// read before stays.
+TEST(PlannerPersistence, AnUnknownLawOrPlanYearRaisesNamingTheKey) {
+    const struct {
+        const char* line;
+        int number;
+        const char* source;
+    } cases[] = {
+        {"Law Edition=2009 Tables", 13,
+         "Template.Fetch\r[AMT] Law Edition\r\n\r\n\"2009 Tables\" is not a law edition (\"2008 Tables\" or "
+         "\"Enacted\")"},
+        {"Plan Year=2026", 380,
+         "Template.Fetch\r[AMT] Plan Year\r\n\r\n\"2026\" is not a plan year: plan years run from 2001 to 2025"},
+        {"Plan Year=next", 380,
+         "Template.Fetch\r[AMT] Plan Year\r\n\r\n\"next\" is not a plan year: plan years run from 2001 to 2025"},
+    };
+    for (const auto& c : cases) {
+        testsupport::TempDir dir;
+        writeFile(dir.file("l.amt"), std::string("[AMT]\nDefer SIT=True\n") + c.line + "\n");
+        AMT p;
+        const auto e = errorOf([&] { p.Fetch(dir.file("l.amt")); });
+        ASSERT_TRUE(e) << c.line;
+        EXPECT_EQ(e->number(), c.number);
+        EXPECT_EQ(e->description(), mirvane::kFileDescription);
+        EXPECT_EQ(e->source(), c.source);
+        EXPECT_EQ(p.values().Law, osgrin::LawEdition::Tables2008);
+        EXPECT_EQ(p.values().PlanYear, 2008);
+    }
+}
+
+// The plan year is written when it is not 2008 or the file already holds it,
+// so that a scenario of the old years saves as it always did.
+TEST(PlannerPersistence, ThePlanYearIsSavedWhenItIsNot2008OrTheFileHoldsIt) {
+    const struct {
+        const char* before;  // the file's [AMT] section before the save
+        const char* planYear;
+        const char* line;  // the key as saved; empty: not written
+    } cases[] = {
+        {"", "2008", ""},
+        {"", "2025", "Plan Year=2025\n"},
+        {"Plan Year=2010\n", "2008", "Plan Year=2008\n"},
+    };
+    for (const auto& c : cases) {
+        testsupport::TempDir dir;
+        writeFile(dir.file("p.amt"), std::string("[AMT]\n") + c.before);
+        AMT p;
+        p.BeginEdit();
+        p.letProperty("PlanYear", c.planYear);
+        p.Save(dir.file("p.amt"));
+        const std::string saved = readFile(dir.file("p.amt"));
+        const std::size_t at = saved.find("Plan Year=");
+        EXPECT_EQ(at, saved.rfind("Plan Year=")) << saved;  // one key at most
+        EXPECT_EQ(at == std::string::npos ? "" : saved.substr(at, saved.find('\n', at) + 1 - at), c.line) << saved;
+        AMT back;
+        back.Fetch(dir.file("p.amt"));
+        EXPECT_EQ(back.getProperty("PlanYear"), c.planYear);
+    }
 }
 
 TEST(PlannerPersistence, BooleansReadAsWordsOrNumbers) {
