@@ -9,6 +9,7 @@
 #include "returnengine/law/LawEdition.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ struct AppState {
     // "/law" on the command line: the law for this run whatever the scenario
     // says; never saved. Choosing a law in the program ends it.
     std::optional<osgrin::LawEdition> LawOverride;
+    // "/year": the plan year for this run in the same way; choosing a plan
+    // year in the program ends it.
+    std::optional<std::int16_t> PlanYearOverride;
     std::string OutputFile;
     std::string ErrorLogFile;
     std::string VersionShort;

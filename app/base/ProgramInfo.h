@@ -2,7 +2,6 @@
 // Identity of the program: version, file description, and where it lives.
 
 #include "common/Version.h"
-#include "planner/TaxYears.h"
 
 #include <string>
 
@@ -13,9 +12,6 @@ inline constexpr int kVersionMinor = version::kMinor;
 inline constexpr int kVersionRevision = version::kRevision;
 // The program's file description: the title of its dialogs and error reports.
 inline constexpr const char* kFileDescription = "Tavrel AMT Planner";
-// The two tax years as the program shows them: the planner's one constant.
-inline const std::string kCurrentYear = std::to_string(mirvane::kCurrentTaxYear);
-inline const std::string kNextYear = std::to_string(mirvane::kNextTaxYear);
 
 // "PELQ" + major + "." + minor, e.g. PELQ2008.10.
 std::string versionShort();

@@ -112,11 +112,12 @@ std::string bookMessage(int number, std::string_view description, std::string_vi
     return message;
 }
 
-// Analyses the row's scenario (unless its folder already failed) and formats it.
-void analyseRow(BookRow& row, std::optional<osgrin::LawEdition> law) {
+// Analyses the row's scenario (unless its folder already failed).
+void analyseRow(BookRow& row, std::optional<osgrin::LawEdition> law, std::optional<std::int16_t> planYear) {
     if (row.error) return;
     try {
-        row.figures = reports::analyseFile(row.figures.file, law);
+        row.figures = reports::analyseFile(row.figures.file, law, planYear);
+        row.figures.curve = {};  // the book shows no curve
     } catch (const TaxError& e) {
         row.error = BookError{e.number(), bookMessage(e.number(), e.description(), e.source())};
     } catch (const std::exception& e) {
@@ -144,11 +145,11 @@ int RunBatch(const BatchRequest& request, std::ostream& standardOutput, std::ost
     }
 
     std::vector<BookRow> rows = rowsFor(request.items, standardError);
-    std::vector<std::string> texts(rows.size());
     const bool progress = request.progress.value_or(::isatty(STDERR_FILENO) == 1);
 
-    // Workers take the next scenario until none is left; each row's text is
-    // made where it was analysed. This thread only reports progress.
+    // Workers take the next scenario until none is left. This thread only
+    // reports progress; the text is made once every row is known, since the
+    // columns name the years the book's scenarios plan.
     std::atomic<std::size_t> next{0};
     std::mutex doneLock;
     std::condition_variable doneChanged;
@@ -159,12 +160,10 @@ int RunBatch(const BatchRequest& request, std::ostream& standardOutput, std::ost
     auto work = [&] {
         for (std::size_t i = next++; i < rows.size(); i = next++) {
             try {
-                analyseRow(rows[i], request.law);
+                analyseRow(rows[i], request.law, request.planYear);
                 if (rows[i].error) ++failed;
-                reports::appendBookRow(texts[i], format, rows[i], i == 0);
-                rows[i] = BookRow();  // the curve and names are not needed any more
             } catch (...) {
-                // Out of memory for the row's text: the book cannot be complete.
+                // Out of memory for the row: the book cannot be complete.
                 if (!problemTaken.test_and_set()) firstProblem = std::current_exception();
             }
             {
@@ -193,6 +192,17 @@ int RunBatch(const BatchRequest& request, std::ostream& standardOutput, std::ost
             standardError << '\n';
         }
     }  // joins
+    std::vector<std::string> texts(rows.size());
+    reports::BookColumns columns;
+    if (!firstProblem) {
+        try {
+            columns = reports::clientBookColumns(reports::bookPlanYear(rows));
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                reports::appendBookRow(texts[i], format, rows[i], i == 0, columns);
+        } catch (...) {
+            firstProblem = std::current_exception();  // out of memory for the text
+        }
+    }
     if (firstProblem) {
         try {
             std::rethrow_exception(firstProblem);
@@ -205,7 +215,7 @@ int RunBatch(const BatchRequest& request, std::ostream& standardOutput, std::ost
     }
 
     std::string start;
-    reports::appendBookStart(start, format);
+    reports::appendBookStart(start, format, columns);
     output.write(start);
     for (const std::string& text : texts) output.write(text);
     std::string end;

@@ -7,6 +7,7 @@
 
 #include "returnengine/law/LawEdition.h"
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -19,6 +20,7 @@ struct BatchRequest {
     std::string outputFile;                 // empty: standard output
     bool json = false;                      // the JSON document instead of CSV
     std::optional<osgrin::LawEdition> law;  // empty: each scenario's own
+    std::optional<std::int16_t> planYear;   // empty: each scenario's own
     unsigned threads = 0;                   // 0: one per core
     // "analysed N of M" on standard error as the rows finish; empty: only when
     // standard error is a terminal, so that logs and pipes get none of it.

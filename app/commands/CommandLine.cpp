@@ -1,14 +1,15 @@
 #include "commands/CommandLine.h"
 
-#include "base/ProgramInfo.h"
 #include "common/PropertyBag.h"
+#include "common/TaxError.h"
+#include "planner/TaxYears.h"
 
 #include <algorithm>
 
 namespace tavrel::shell {
 namespace {
 
-enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law, Format, Batch };
+enum class Switch { None, Input, Output, Silent, Help, Version, Calc, Law, Year, Format, Batch };
 
 struct Parsed {
     Switch kind = Switch::None;
@@ -43,6 +44,8 @@ Parsed classify(std::string_view arg) {
         p.kind = Switch::Calc;
     else if (is("/law", "--law"))
         p.kind = Switch::Law;
+    else if (is("/year", "--year"))
+        p.kind = Switch::Year;
     else if (is("/format", "--format"))
         p.kind = Switch::Format;
     else if (is("/batch", "--batch"))
@@ -128,7 +131,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (p.kind != Switch::None) {
             afterSwitch = true;
             inSwitchValue = (p.kind == Switch::Input || p.kind == Switch::Output || p.kind == Switch::Calc ||
-                             p.kind == Switch::Law || p.kind == Switch::Format || p.kind == Switch::Batch) &&
+                             p.kind == Switch::Law || p.kind == Switch::Year || p.kind == Switch::Format ||
+                             p.kind == Switch::Batch) &&
                             !p.hasInline;
         }
     }
@@ -207,22 +211,36 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         c.law = osgrin::lawEditionFromSwitch(lawValue);
         if (!c.law) c.problems.push_back("/law takes \"tables\" or \"enacted\", not \"" + lawValue + "\"");
     }
+    bool yearGiven = false;
+    const std::string yearValue = switchValue(args, Switch::Year, &yearGiven);
+    if (yearGiven) {
+        try {
+            c.planYear = mirvane::planYearFromText(yearValue);
+        } catch (const TaxError&) {
+            const mirvane::PlanYears any = mirvane::kAnyPlanYear;
+            c.problems.push_back("/year takes a plan year from " + std::to_string(any.first) + " to " +
+                                 std::to_string(any.last) + ", not \"" + yearValue + "\"");
+        }
+        // A return of the calculator names its own year.
+        if (c.calc) c.problems.push_back("/year cannot be combined with /calc");
+    }
     return c;
 }
 
 std::string usageText() {
-    return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted]\n"
-           "       tavrel FILE.amt [/output FILE.txt] [/silent] [/law tables|enacted]\n"
+    return "Usage: tavrel [/input FILE.amt] [/output FILE.txt] [/silent] [/law tables|enacted] [/year YYYY]\n"
+           "       tavrel FILE.amt [/output FILE.txt] [/silent] [/law tables|enacted] [/year YYYY]\n"
            "       tavrel FILE.amt /silent /format json|csv [/output FILE.json|FILE.csv]\n"
            "       tavrel /batch FILE.amt ... | FOLDER ... [/output BOOK.csv|BOOK.json]\n"
            "       tavrel /calc FILE.csv [/output FILE.csv] [/law tables|enacted]\n"
            "       tavrel [--input FILE.amt] [--output FILE.txt] [--silent] [--help] [--version]\n"
            "\n"
-           "Plans the deferral of " +
-           shell::kCurrentYear + " state and local taxes into " + shell::kNextYear +
-           " so that the two\n"
-           "years' regular tax and alternative minimum tax, the second discounted to\n"
-           "today, are lowest.\n"
+           "Plans the deferral of one year's state and local taxes into the next so that\n"
+           "the two years' regular tax and alternative minimum tax, the second\n"
+           "discounted to today, are lowest. The first year is the scenario's \"Plan\n"
+           "Year\" (" +
+           std::to_string(mirvane::kCurrentTaxYear) +
+           " when it names none).\n"
            "\n"
            "  /input FILE.amt    the scenario file to open (the name must end in .amt)\n"
            "  FILE.amt           the same, named on its own before any switch (one name;\n"
@@ -237,6 +255,13 @@ std::string usageText() {
            "                     \"Law Edition\" (not saved): \"tables\" computes both years\n"
            "                     with the 2008 tables, \"enacted\" each year under its own\n"
            "                     law as enacted\n"
+           "  /year YYYY         the plan year for this run, overriding the scenario's\n"
+           "                     \"Plan Year\" (not saved): " +
+           std::to_string(mirvane::kAnyPlanYear.first) + " to " + std::to_string(mirvane::kAnyPlanYear.last) +
+           " under the enacted law,\n"
+           "                     " +
+           std::to_string(mirvane::kCurrentTaxYear) +
+           " alone under the 2008 tables\n"
            "  /format text|json|csv  with /silent: the reports as text (the default), or\n"
            "                     the analysis as JSON or CSV (the /output name then ends\n"
            "                     in .json or .csv; without /output, standard output)\n"

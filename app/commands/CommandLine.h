@@ -1,8 +1,8 @@
 #pragma once
 // The command line: "/input FILE.amt /output FILE.txt /silent", the return
 // calculator "/calc FILE.csv /output FILE.csv", the law switch "/law tables|enacted",
-// and the GNU-style "--input", "--output", "--silent", "--calc", "--law", "--help",
-// "--version" (also "--input=FILE").
+// the plan year "/year YYYY", and the GNU-style "--input", "--output", "--silent",
+// "--calc", "--law", "--year", "--help", "--version" (also "--input=FILE").
 // A switch is a whole argument matched without regard to case; its value is the
 // following arguments up to the next switch, joined by one blank, so an unquoted
 // name with blanks still works. Names keep their case. A scenario file may also
@@ -11,6 +11,7 @@
 
 #include "returnengine/law/LawEdition.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ struct CommandLine {
     // "/law tables" or "/law enacted"; empty without the switch (a value that is
     // neither is a problem).
     std::optional<osgrin::LawEdition> law;
+    // "/year 2025": the plan year for this run instead of the scenario's;
+    // empty without the switch (a year no law plans is a problem).
+    std::optional<std::int16_t> planYear;
     // "/format text|json|csv"; text without the switch. With /silent the
     // /output name must end in .txt, .json or .csv to match.
     OutputFormat format = OutputFormat::Text;

@@ -33,6 +33,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
                          .outputFile = line.batchOutputFile,
                          .json = line.format == OutputFormat::Json,
                          .law = line.law,
+                         .planYear = line.planYear,
                          .threads = 0,               // every core
                          .progress = std::nullopt},  // when standard error is a terminal
                         out, err);
@@ -46,6 +47,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     state.OutputFile = line.outputFile;
     state.IsSilent = line.silent;
     state.LawOverride = line.law;
+    state.PlanYearOverride = line.planYear;
     if (!line.inputValue.empty() && line.inputFile.empty())
         err << "tavrel: the /input name \"" << line.inputValue << "\" does not end in .amt; it is not used\n";
     if (!line.outputValue.empty() && line.outputFile.empty())

@@ -21,7 +21,11 @@ using shell::Destination;
 class RunScope {
 public:
     RunScope(mirvane::AMT& planner, ReportOutputs& outputs, bool silent)
-        : planner_(planner), outputs_(outputs), silent_(silent), kept_(planner.values().MaxItemizedTaxDeferred) {}
+        : planner_(planner),
+          outputs_(outputs),
+          silent_(silent),
+          kept_(planner.values().MaxItemizedTaxDeferred),
+          keptYear_(planner.values().PlanYear) {}
     // The deferral limit as the user entered it.
     Currency kept() const { return kept_; }
     void startBusy() {
@@ -36,6 +40,7 @@ public:
         if (busy_ && !silent_) outputs_.busy(false);
         if (printing_) outputs_.endPrinting();
         planner_.letMoney(&mirvane::AMT::Stored::MaxItemizedTaxDeferred, kept_);
+        planner_.letPlanYear(keptYear_);  // the scenario's own, after a run under /year
     }
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
@@ -45,6 +50,7 @@ private:
     ReportOutputs& outputs_;
     bool silent_;
     Currency kept_;
+    std::int16_t keptYear_;
     bool busy_ = false;
     bool printing_ = false;
 };
@@ -65,8 +71,8 @@ void RunReports(shell::Shell& shell, Destination where, ReportOutputs& outputs, 
     shell::AppState& s = shell.state;
     mirvane::AMT& p = *s.Planner;
     RunScope scope(p, outputs, s.IsSilent);
-    // Both years under the scenario's law, or the one the command line chose.
-    mirvane::putUnderLaw(p, shell::effectiveLaw(s));
+    // Both years under the scenario's law and plan year, or those the command line chose.
+    mirvane::putUnderLaw(p, shell::effectiveLaw(s), s.PlanYearOverride);
     const shell::ReportFlags& flags = choice.flags;
     if (!flags.any()) return;
     if (flags.summary || flags.detailed) {

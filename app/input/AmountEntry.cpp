@@ -124,6 +124,7 @@ EntryRule entryRule(const Field& field) {
     case Kind::FreeText:
     case Kind::Flag:
     case Kind::Choice:
+    case Kind::Year:
     case Kind::Action: break;
     }
     return EntryRule::AsTyped;

@@ -20,6 +20,10 @@ constexpr std::string_view kHelpLine2 =
     "on each report below the name of the clients. This "
     "input is optional.";
 constexpr std::string_view kHelpFileStat = "Use the listbox to choose a filing status.";
+constexpr std::string_view kHelpPlanYear =
+    "The first of the two years: its state and local taxes may be "
+    "deferred into the year after. Under the 2008 tables the plan "
+    "year is 2008; under the law as enacted any year from 2001 to 2025.";
 constexpr std::string_view kHelpOver65 =
     "Check the appropriate box(s) to indicate if either "
     "spouse is over 65.";
@@ -108,6 +112,8 @@ constexpr Field kFields[] = {
     {"txtSpouse2", -1, BothYears, Top, "Spouse2", Name, Initial, "lblSpouse2", "Spouse #2", kHelpSpouse2},
     {"txtLine2", -1, BothYears, Top, "ScenarioDesc", FreeText, Initial, "Label2", "Optional Second Line:", kHelpLine2},
     {"lstFileStat", -1, BothYears, Top, "FilingStatus", Choice, Initial, "", "", kHelpFileStat},
+    // The year captions below it follow the plan year.
+    {"cboPlanYear", -1, Planner, Top, "PlanYear", Year, Initial, "lblPlanYear", "Plan Year", kHelpPlanYear},
     {"txtDep", 0, Current, Top, "Dependents", Count, Initial, "lblDependents", "Exemptions", ""},
     {"txtDep", 1, Next, Top, "Dependents", Count, Initial, "lblDependents", "Exemptions", ""},
     {"chk65", 0, Current, Top, "IsSp1Over65", Flag, Initial, "lblOver65", "Over 65", kHelpOver65},

@@ -29,6 +29,7 @@ enum class Kind {
     Option,    // a planner option, written as typed (no rule for an empty field)
     Flag,      // a check box
     Choice,    // the filing-status list
+    Year,      // the plan-year list
     Action,    // the file-name button
 };
 

@@ -2,9 +2,10 @@
 
 #include "input/FieldTable.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include "common/TaxError.h"
+#include "planner/PlannerErrors.h"
 
 #include <cctype>
 #include <vector>
@@ -44,6 +45,7 @@ const Field* controlIn(std::string_view place) {
 // The field a file's key was read into: the section gives the object, the
 // property set after it ("clsInc.LetWageSp2") the field.
 const Field* keyField(std::string_view section, std::string_view property) {
+    if (property.empty()) return nullptr;
     const bool planner = section == "AMT";
     const bool current = section == "Scenario1";
     const bool next = section == "Scenario2";
@@ -62,12 +64,19 @@ struct Subject {
     std::string file;
 };
 
-Subject subjectOf(std::string_view location) {
+// The planner's property stored under a key of its section ("Plan Year").
+std::string_view plannerProperty(std::string_view key) {
+    for (const auto& p : mirvane::amtProperties())
+        if (!p.fileKey.empty() && p.fileKey == key) return p.name;
+    return {};
+}
+
+Subject subjectOf(std::string_view location, std::int16_t planYear) {
     Subject s;
     std::string_view section, key;
     for (std::string_view place : places(location)) {
         if (s.field.empty()) {
-            if (const Field* f = controlIn(place)) s.field = fieldName(*f);
+            if (const Field* f = controlIn(place)) s.field = fieldName(*f, planYear);
         }
         if (s.file.empty()) {
             for (std::string_view prefix : {"OpenFile \"", "Save \"", "Save "}) {
@@ -87,10 +96,13 @@ Subject subjectOf(std::string_view location) {
             }
         } else if (!key.empty() && s.field.empty()) {
             if (const auto let = place.find(".Let"); let != std::string_view::npos) {
-                if (const Field* f = keyField(section, place.substr(let + 4))) s.field = fieldName(*f);
+                if (const Field* f = keyField(section, place.substr(let + 4))) s.field = fieldName(*f, planYear);
             }
         }
     }
+    // The planner's own keys are set without a place of their own.
+    if (s.field.empty() && section == "AMT")
+        if (const Field* f = keyField(section, plannerProperty(key))) s.field = fieldName(*f, planYear);
     if (s.field.empty() && !key.empty()) s.field.append(key).append(" [").append(section).append("]");
     return s;
 }
@@ -121,26 +133,31 @@ std::string_view whatToDo(int number) {
 
 }  // namespace
 
-std::string fieldName(const Field& f) {
+std::string fieldName(const Field& f, std::int16_t planYear) {
     // The status list is the one field without a label of its own.
     std::string caption(f.kind == Kind::Choice ? std::string_view("Filing Status") : f.caption);
     // Four controls of a kind: two spouses in two years.
     const bool perSpouse = f.index >= 0 && findField(f.control, 3) != nullptr;
+    const shell::YearTexts years = shell::yearTexts(planYear);
     std::string year;
-    if (f.target == Target::Current) year = shell::kCurrentYear;
-    if (f.target == Target::Next) year = shell::kNextYear;
+    if (f.target == Target::Current) year = years.current;
+    if (f.target == Target::Next) year = years.next;
     if (!perSpouse) return year.empty() ? caption : caption + " " + year;
     if (!caption.empty()) caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
     return "Spouse " + std::to_string(f.index % 2 + 1) + " " + caption + " " + year;
 }
 
-std::string plainSentence(int number, std::string_view description, std::string_view location) {
-    const Subject s = subjectOf(location);
+std::string plainSentence(int number, std::string_view description, std::string_view location, std::int16_t planYear) {
+    const Subject s = subjectOf(location, planYear);
     std::string subject = s.field;
     if (!s.file.empty()) subject += subject.empty() ? s.file : " in " + s.file;
     std::string what(whatToDo(number));
     if (number == err::TypeMismatch && s.field.empty() && !s.file.empty())
         what = "this is not a scenario file, or it is damaged. Open another file.";
+    // A value refused as not allowed carries the reason, and the values that are,
+    // where the error arose ("2025 is not a plan year under ...").
+    if (const auto all = places(location); number == err::InvalidPropertyValue && !all.empty())
+        what = std::string(all.back()) + ".";
     if (what.empty()) {
         what = std::string(standardDescription(number));
         if (!description.empty() && description != what) what.append(" (").append(description).append(")");

@@ -2,7 +2,7 @@
 
 #include "reports/DataText.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 #include "common/Version.h"
 
 #include "planner/AMT.h"
@@ -83,8 +83,9 @@ std::string analysisJson(const mirvane::AMT& p, const AnalysisResult& r, Currenc
         doc.text("law", osgrin::lawEditionText(r.law));
         {
             JsonObject years(doc.key("years"));
-            years.text("first", shell::kCurrentYear);
-            years.text("second", shell::kNextYear);
+            const shell::YearTexts shown = shell::yearTexts(r.planYear);
+            years.text("first", shown.current);
+            years.text("second", shown.next);
         }
         {
             JsonObject h(doc.key("household"));
@@ -157,9 +158,10 @@ std::string analysisCsv(const AnalysisResult& r) {
     out +=
         "record,year,deferral,combined_tax,regular_without,amt_without,total_without,regular_with,amt_with,"
         "total_with,pv_saving\n";
+    const shell::YearTexts shown = shell::yearTexts(r.planYear);
     for (std::size_t y = 0; y < 2; ++y) {
         out += "year,";
-        out += y == 0 ? shell::kCurrentYear : shell::kNextYear;
+        out += y == 0 ? shown.current : shown.next;
         out += ",,,";
         for (const YearTax* t : {&r.without[y], &r.with[y]}) {
             appendAmount(out, t->regular);
@@ -188,8 +190,9 @@ std::string analysisCsv(const AnalysisResult& r) {
     return out;
 }
 
-std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file, bool json) {
-    const auto copy = prepareCopy(planner, law);
+std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::optional<std::int16_t> planYear,
+                       std::string_view file, bool json) {
+    const auto copy = prepareCopy(planner, law, planYear);
     const Currency entered = copy->values().MaxItemizedTaxDeferred;
     mirvane::RunAnalysisProtocol(*copy);
     const AnalysisResult result = readAnalysis(*copy, file);

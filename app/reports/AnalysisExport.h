@@ -25,8 +25,9 @@ std::string analysisJson(const mirvane::AMT& planner, const AnalysisResult& resu
 // "curve" row per point.
 std::string analysisCsv(const AnalysisResult& result);
 
-// Export Data: the scenario in memory analysed on a copy (nothing is saved),
-// as JSON or CSV.
-std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file, bool json);
+// Export Data: the scenario in memory analysed on a copy (nothing is saved)
+// under the law and plan year given (empty: the scenario's), as JSON or CSV.
+std::string exportData(const mirvane::AMT& planner, osgrin::LawEdition law, std::optional<std::int16_t> planYear,
+                       std::string_view file, bool json);
 
 }  // namespace tavrel::reports

@@ -2,7 +2,7 @@
 
 #include "reports/DetailedReport.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include "common/ErrorTrap.h"
 #include "common/FixedText.h"
@@ -41,6 +41,7 @@ AnalysisResult readAnalysis(const mirvane::AMT& p, std::string_view file) {
     r.description = std::string(trimRight(p.cur().ScenarioDesc()));
     r.filingStatus = p.cur().FilingStatus();
     r.law = p.cur().lawEdition();
+    r.planYear = mirvane::currentTaxYear(p);
     r.deferring = v.DeferItemizedTax;
     r.searched = v.DecreaseItemizedTax && v.DeferItemizedTax;
     r.deferred = v.MaxItemizedTaxDeferred;
@@ -64,29 +65,32 @@ AnalysisResult readAnalysis(const mirvane::AMT& p, std::string_view file) {
     return r;
 }
 
-AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdition> law) {
+AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdition> law,
+                           std::optional<std::int16_t> planYear) {
     return guarded(Location("OpenFile \"", file, "\""), [&] {
         const auto planner = mirvane::NewScenario();
         mirvane::LoadScenario(*planner, file);
-        mirvane::putUnderLaw(*planner, law.value_or(planner->values().Law));
+        mirvane::putUnderLaw(*planner, law.value_or(planner->values().Law), planYear);
         mirvane::RunAnalysisProtocol(*planner);
         return readAnalysis(*planner, file);
     });
 }
 
-std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law) {
+std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law,
+                                          std::optional<std::int16_t> planYear) {
     auto copy = planner.analysisCopy();
     copy->setProgressObserver(nullptr);  // a quiet analysis: no progress window
     // The analysis works on objects being edited, as after an open.
     if (!copy->isEditing()) copy->BeginEdit();
     for (osgrin::iTop* r : {&copy->cur(), &copy->nxt(), &copy->curAcc(), &copy->nxtAcc()})
         if (!r->isEditing()) r->BeginEdit();
-    mirvane::putUnderLaw(*copy, law);
+    mirvane::putUnderLaw(*copy, law, planYear);
     return copy;
 }
 
-AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file) {
-    const auto copy = prepareCopy(planner, law);
+AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::optional<std::int16_t> planYear,
+                           std::string_view file) {
+    const auto copy = prepareCopy(planner, law, planYear);
     mirvane::RunAnalysisProtocol(*copy);
     return readAnalysis(*copy, file);
 }
@@ -95,12 +99,13 @@ std::string answerSentence(const AnalysisResult& r) {
     if (!r.deferring || r.deferred.roundDollarsAwayFromZero().isZero() ||
         r.saving.roundDollarsAwayFromZero() <= Currency())
         return "Deferring does not help this household.";
+    const shell::YearTexts years = shell::yearTexts(r.planYear);
     std::string s = "Defer $";
     s.append(r.deferred.toPatternText())
         .append(" of ")
-        .append(shell::kCurrentYear)
+        .append(years.current)
         .append(" state and local taxes to ")
-        .append(shell::kNextYear)
+        .append(years.next)
         .append(": present-value saving $")
         .append(r.saving.toPatternText())
         .append(".");

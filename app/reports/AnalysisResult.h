@@ -4,6 +4,7 @@
 // so that every figure is the one the summary and detailed reports print.
 
 #include "common/Currency.h"
+#include "planner/TaxYears.h"
 #include "returnengine/law/LawEdition.h"
 
 #include <array>
@@ -37,10 +38,11 @@ struct AnalysisResult {
     std::string spouse1, spouse2, description;
     std::int32_t filingStatus = 0;
     osgrin::LawEdition law = osgrin::kDefaultLawEdition;
-    bool deferring = false;  // deferral is on (a searched or a fixed amount)
-    bool searched = false;   // the deferral search ran
-    Currency deferred;       // the amount to defer (the search's best, or the limit without a search)
-    Currency saving;         // present value of the saving from deferring
+    std::int16_t planYear = mirvane::kCurrentTaxYear;  // the first year; the second is the one after
+    bool deferring = false;                            // deferral is on (a searched or a fixed amount)
+    bool searched = false;                             // the deferral search ran
+    Currency deferred;  // the amount to defer (the search's best, or the limit without a search)
+    Currency saving;    // present value of the saving from deferring
     // Index 0 the first year, 1 the second.
     std::array<YearTax, 2> without;          // no state tax deferred
     std::array<YearTax, 2> with;             // state tax deferred
@@ -52,21 +54,26 @@ struct AnalysisResult {
 // The figures of a planner whose analysis has just run.
 AnalysisResult readAnalysis(const mirvane::AMT& planner, std::string_view file);
 
-// Reads the scenario file into a planner of its own, under the law given (or
-// its own), runs the analysis and returns its figures; the file is not
-// written. Errors raise, naming the file.
-AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdition> law);
+// Reads the scenario file into a planner of its own, under the law and plan
+// year given (or its own), runs the analysis and returns its figures; the file
+// is not written. Errors raise, naming the file.
+AnalysisResult analyseFile(const std::string& file, std::optional<osgrin::LawEdition> law,
+                           std::optional<std::int16_t> planYear);
 
 // The same from the scenario in memory, analysed on a copy so that the planner
-// being edited is left as it is; nothing is read or written.
-AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::string_view file);
+// being edited is left as it is; nothing is read or written. `planYear`: the
+// run's plan year instead of the scenario's.
+AnalysisResult analyseCopy(const mirvane::AMT& planner, osgrin::LawEdition law, std::optional<std::int16_t> planYear,
+                           std::string_view file);
 
 // A copy of the scenario in memory ready for its analysis: being edited, quiet,
-// under the law given.
-std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law);
+// under the law and plan year given.
+std::shared_ptr<mirvane::AMT> prepareCopy(const mirvane::AMT& planner, osgrin::LawEdition law,
+                                          std::optional<std::int16_t> planYear);
 
 // The answer in one sentence: "Defer $10,112 of 2008 state and local taxes to
-// 2009: present-value saving $3,356.", or "Deferring does not help this household."
+// 2009: present-value saving $3,356." (the plan year and the next), or
+// "Deferring does not help this household."
 std::string answerSentence(const AnalysisResult& result);
 
 // The text of a filing status ("Joint"), empty outside 1 to 5.

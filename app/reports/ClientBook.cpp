@@ -2,7 +2,7 @@
 
 #include "reports/DataText.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 #include "common/Version.h"
 
 namespace tavrel::reports {
@@ -22,6 +22,12 @@ Cell text(std::string_view t) { return {Cell::Kind::Text, t, {}, 0}; }
 Cell amount(Currency a) { return {Cell::Kind::Amount, {}, a, 0}; }
 Cell number(long long n) { return {Cell::Kind::Number, {}, {}, n}; }
 
+// Where the columns after the taxes stand: the error's two, then the plan year
+// (added last, so that the columns before it keep their places).
+constexpr std::size_t kErrorNumber = kClientBookColumns - 3;
+constexpr std::size_t kErrorMessage = kClientBookColumns - 2;
+constexpr std::size_t kPlanYear = kClientBookColumns - 1;
+
 // The row's cells in the order of the columns: one array for both formats, so
 // they cannot disagree.
 std::array<Cell, kClientBookColumns> cellsOf(const BookRow& row) {
@@ -30,10 +36,11 @@ std::array<Cell, kClientBookColumns> cellsOf(const BookRow& row) {
     const AnalysisResult& r = row.figures;
     c[i++] = text(r.file);
     if (row.error) {
-        c[kClientBookColumns - 2] = number(row.error->number);
-        c[kClientBookColumns - 1] = text(row.error->message);
+        c[kErrorNumber] = number(row.error->number);
+        c[kErrorMessage] = text(row.error->message);
         return c;
     }
+    c[kPlanYear] = number(r.planYear);
     c[i++] = text(r.spouse1);
     c[i++] = text(r.spouse2);
     const std::string_view status = filingStatusName(r.filingStatus);
@@ -71,31 +78,40 @@ void appendJsonCell(std::string& out, const Cell& cell) {
 
 }  // namespace
 
-const std::array<std::string, kClientBookColumns>& clientBookColumns() {
-    static const std::array<std::string, kClientBookColumns> names = [] {
-        std::array<std::string, kClientBookColumns> n;
-        std::size_t i = 0;
-        for (const char* fixed : {"file", "spouse1", "spouse2", "filing_status", "law", "best_deferral", "pv_saving"})
-            n[i++] = fixed;
-        for (const char* deferral : {"_without", "_with"}) {
-            for (const std::string* year : {&shell::kCurrentYear, &shell::kNextYear}) {
-                for (const char* tax : {"regular_", "amt_", "total_"}) {
-                    std::string& name = n[i++];
-                    name.append(tax).append(*year).append(deferral);
-                }
-            }
-        }
-        n[i++] = "error_number";
-        n[i++] = "error_message";
-        return n;
-    }();
-    return names;
+std::optional<std::int16_t> bookPlanYear(std::span<const BookRow> rows) {
+    std::optional<std::int16_t> year;
+    for (const BookRow& row : rows) {
+        if (row.error) continue;
+        if (year && *year != row.figures.planYear) return std::nullopt;
+        year = row.figures.planYear;
+    }
+    return year.value_or(mirvane::kCurrentTaxYear);
 }
 
-void appendBookStart(std::string& out, BookFormat format) {
+BookColumns clientBookColumns(std::optional<std::int16_t> planYear) {
+    BookColumns n;
+    std::size_t i = 0;
+    for (const char* fixed : {"file", "spouse1", "spouse2", "filing_status", "law", "best_deferral", "pv_saving"})
+        n[i++] = fixed;
+    const shell::YearTexts years = planYear ? shell::yearTexts(*planYear) : shell::YearTexts{"first", "second"};
+    for (const char* deferral : {"_without", "_with"}) {
+        for (const std::string* year : {&years.current, &years.next}) {
+            for (const char* tax : {"regular_", "amt_", "total_"}) {
+                std::string& name = n[i++];
+                name.append(tax).append(*year).append(deferral);
+            }
+        }
+    }
+    n[kErrorNumber] = "error_number";
+    n[kErrorMessage] = "error_message";
+    n[kPlanYear] = "plan_year";
+    return n;
+}
+
+void appendBookStart(std::string& out, BookFormat format, const BookColumns& columns) {
     if (format == BookFormat::Csv) {
         bool first = true;
-        for (const std::string& name : clientBookColumns()) {
+        for (const std::string& name : columns) {
             if (!first) out += ',';
             first = false;
             out += name;
@@ -110,7 +126,7 @@ void appendBookStart(std::string& out, BookFormat format) {
     out += "},\"rows\":[";
 }
 
-void appendBookRow(std::string& out, BookFormat format, const BookRow& row, bool first) {
+void appendBookRow(std::string& out, BookFormat format, const BookRow& row, bool first, const BookColumns& columns) {
     const std::array<Cell, kClientBookColumns> cells = cellsOf(row);
     if (format == BookFormat::Csv) {
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -122,10 +138,9 @@ void appendBookRow(std::string& out, BookFormat format, const BookRow& row, bool
     }
     // A row a line, so that a large book still reads and compares line by line.
     out += first ? "\n{" : ",\n{";
-    const auto& names = clientBookColumns();
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i) out += ',';
-        appendJsonString(out, names[i]);
+        appendJsonString(out, columns[i]);
         out += ':';
         appendJsonCell(out, cells[i]);
     }

@@ -1,6 +1,6 @@
 #include "reports/GraphHelper.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include "planner/AMT.h"
 
@@ -9,9 +9,6 @@
 
 namespace tavrel::reports {
 namespace {
-
-using shell::kCurrentYear;
-using shell::kNextYear;
 
 // The value as a whole number without separators, its leading digit d and its
 // number of digits after the first e (so the value is about d x 10^e).
@@ -47,9 +44,10 @@ double GraphHelper::upperBound(Currency value) {
     return static_cast<double>(l.restIsZero ? l.digit : l.digit + 1) * l.power;
 }
 
-GraphData graphOf(std::vector<GraphData::PointXY> points) {
+GraphData graphOf(std::vector<GraphData::PointXY> points, std::int16_t planYear) {
     GraphData g;
-    g.title = std::string("Deferral Vs. Combined ") + kCurrentYear + " & " + kNextYear + " Tax";
+    const shell::YearTexts years = shell::yearTexts(planYear);
+    g.title = "Deferral Vs. Combined " + years.current + " & " + years.next + " Tax";
     g.points = std::move(points);
 
     Currency maxX;
@@ -85,14 +83,15 @@ GraphData graphOf(std::vector<GraphData::PointXY> points) {
     return g;
 }
 
-std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points) {
+std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points,
+                                        std::int16_t planYear) {
     if (!decreaseItemizedTax) return std::nullopt;
     std::vector<GraphData::PointXY> xy;
     if (points) {
         xy.reserve(static_cast<std::size_t>(points->Count()));
         for (const mirvane::Point& p : *points) xy.push_back({p.cAccelInc(), p.cCombinedTax()});
     }
-    return graphOf(std::move(xy));
+    return graphOf(std::move(xy), planYear);
 }
 
 std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner) {
@@ -100,7 +99,7 @@ std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner) {
     // earlier scenario; it is never shown.
     if (!planner.values().DecreaseItemizedTax || !planner.values().DeferItemizedTax) return std::nullopt;
     const auto points = planner.pointsIfAny();
-    return RunDetailGraph(true, points.get());
+    return RunDetailGraph(true, points.get(), mirvane::currentTaxYear(planner));
 }
 
 }  // namespace tavrel::reports

@@ -5,6 +5,7 @@
 
 #include "common/Currency.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,11 +68,12 @@ struct GraphData {
 // no search was run (DecreaseItemizedTax or DeferItemizedTax not set). The axes run from the
 // helper's bounds, widened when a flat or empty curve would make them collapse.
 std::optional<GraphData> RunDetailGraph(const mirvane::AMT& planner);
-// The same from the flag and the curve (null: no curve).
-std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points);
+// The same from the flag, the curve (null: no curve) and the plan year.
+std::optional<GraphData> RunDetailGraph(bool decreaseItemizedTax, const mirvane::Points* points, std::int16_t planYear);
 
-// The graph of a curve's points, in order: its title and the axes fitted to it.
-GraphData graphOf(std::vector<GraphData::PointXY> points);
+// The graph of a curve's points, in order: its title (naming the plan year
+// and the next) and the axes fitted to it.
+GraphData graphOf(std::vector<GraphData::PointXY> points, std::int16_t planYear);
 
 // What the graph window says when the run had no search to draw.
 inline constexpr const char* kNoSearchText =

@@ -1,6 +1,6 @@
 #include "reports/InputsReport.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include "reports/ReportText.h"
 
@@ -15,9 +15,6 @@
 
 namespace tavrel::reports {
 namespace {
-
-using shell::kCurrentYear;
-using shell::kNextYear;
 
 using osgrin::iTop;
 constexpr const char* E = kLineBreak;
@@ -37,13 +34,15 @@ std::string yesNoField(bool flag) { return rightAligned(yesNo(flag)); }
 std::string money(const tavrel::PropertyBag& o, std::string_view property) {
     return rightAligned(o.getProperty(property));
 }
-std::string years(int indent, int gap) { return b(indent) + kCurrentYear + b(gap) + kNextYear + E; }
+std::string yearsLine(const shell::YearTexts& y, int indent, int gap) {
+    return b(indent) + y.current + b(gap) + y.next + E;
+}
 std::string rule(int indent, int width) { return b(indent) + std::string(static_cast<std::size_t>(width), '-') + E; }
 
 // Spouse 2's amounts under a filing status without a second spouse: they count
 // in the tax, so the report names them, one line each. No block when there are none.
 std::optional<Block> keptSpouseTwoBlock(const mirvane::AMT& p) {
-    const std::vector<shell::SpouseTwoEntry> kept = shell::keptSpouseTwoAmounts(p);
+    const std::vector<shell::SpouseTwoEntry> kept = shell::keptSpouseTwoAmounts(p, mirvane::currentTaxYear(p));
     if (kept.empty()) return std::nullopt;
     std::string text = std::string("  KEPT FOR SPOUSE 2") + E + "  -----------------" + E +
                        "  The filing status has no second spouse, yet these count in the tax:" + E;
@@ -65,6 +64,8 @@ Report InputsReport(const mirvane::AMT& p, std::string_view scenarioFile, std::o
     const iTop& nxt = p.nxt();
     const bool twoNames = cur.FilingStatus() == 2 || cur.FilingStatus() == 4;
     const std::string description = cur.ScenarioDesc();
+    const shell::YearTexts shown = shell::yearTexts(p);
+    const auto years = [&shown](int indent, int gap) { return yearsLine(shown, indent, gap); };
 
     Report r;
     r.caption = "Inputs Report";

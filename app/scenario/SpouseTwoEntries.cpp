@@ -1,6 +1,6 @@
 #include "scenario/SpouseTwoEntries.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include "planner/AMT.h"
 #include "common/Currency.h"
@@ -31,7 +31,8 @@ bool hasNoSecondSpouse(int filingStatus) {
     return filingStatus == fl_single || filingStatus == fl_head_household || filingStatus == fl_qual_widow;
 }
 
-std::vector<SpouseTwoEntry> spouseTwoAmounts(const mirvane::AMT& planner) {
+std::vector<SpouseTwoEntry> spouseTwoAmounts(const mirvane::AMT& planner, std::int16_t planYear) {
+    const YearTexts years = yearTexts(planYear);
     std::vector<SpouseTwoEntry> entries;
     for (const bool next : {false, true}) {
         const osgrin::iTop& r = next ? planner.nxt() : planner.cur();
@@ -39,15 +40,15 @@ std::vector<SpouseTwoEntry> spouseTwoAmounts(const mirvane::AMT& planner) {
             std::string shown = r.inc().getProperty(a.property);
             if (!isZero(shown))
                 entries.push_back(
-                    {a.property, next, a.what, a.label, next ? kNextYear : kCurrentYear, std::move(shown)});
+                    {a.property, next, a.what, a.label, next ? years.next : years.current, std::move(shown)});
         }
     }
     return entries;
 }
 
-std::vector<SpouseTwoEntry> keptSpouseTwoAmounts(const mirvane::AMT& planner) {
+std::vector<SpouseTwoEntry> keptSpouseTwoAmounts(const mirvane::AMT& planner, std::int16_t planYear) {
     std::vector<SpouseTwoEntry> kept;
-    for (SpouseTwoEntry& e : spouseTwoAmounts(planner)) {
+    for (SpouseTwoEntry& e : spouseTwoAmounts(planner, planYear)) {
         const osgrin::iTop& r = e.nextYear ? planner.nxt() : planner.cur();
         if (hasNoSecondSpouse(r.FilingStatus())) kept.push_back(std::move(e));
     }

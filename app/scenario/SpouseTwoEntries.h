@@ -8,6 +8,7 @@
 // self-employment income of either year. Spouse 2's blind and over-65 boxes
 // count only on a joint return, and the name changes no figure.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,12 +34,13 @@ struct SpouseTwoEntry {
 // Single, Head of Household and Widow: one taxpayer, no second spouse.
 bool hasNoSecondSpouse(int filingStatus);
 
-// Spouse 2's amounts that are not zero, the current year first.
-std::vector<SpouseTwoEntry> spouseTwoAmounts(const mirvane::AMT& planner);
+// Spouse 2's amounts that are not zero, the current year first; the plan year
+// names their years.
+std::vector<SpouseTwoEntry> spouseTwoAmounts(const mirvane::AMT& planner, std::int16_t planYear);
 
 // Those of them whose own year's return has a filing status without a second
 // spouse: the amounts that count although the status has no place for them.
-std::vector<SpouseTwoEntry> keptSpouseTwoAmounts(const mirvane::AMT& planner);
+std::vector<SpouseTwoEntry> keptSpouseTwoAmounts(const mirvane::AMT& planner, std::int16_t planYear);
 
 // Sets every Spouse 2 amount of both years to zero.
 void clearSpouseTwoAmounts(mirvane::AMT& planner);

@@ -324,7 +324,7 @@ TEST(ClientBook, TheJsonBookHoldsTheRowsOfTheCsvBook) {
         const auto members = jsonMembers(row);
         ASSERT_EQ(members.size(), reports::kClientBookColumns);
         for (std::size_t k = 0; k < members.size(); ++k) {
-            EXPECT_EQ(members[k].first, reports::clientBookColumns()[k]);
+            EXPECT_EQ(members[k].first, reports::clientBookColumns(mirvane::kCurrentTaxYear)[k]);
             EXPECT_EQ(members[k].second, csvBook[i].at(members[k].first)) << members[k].first;
         }
     }
@@ -333,17 +333,36 @@ TEST(ClientBook, TheJsonBookHoldsTheRowsOfTheCsvBook) {
     EXPECT_EQ(csvBook[1].at("pv_saving"), "-444");
 }
 
-TEST(ClientBook, TheColumnsNameTheTwoYearsOfThePlanner) {
-    std::string expected =
-        "file,spouse1,spouse2,filing_status,law,best_deferral,pv_saving,regular_Y1_without,amt_Y1_without,"
-        "total_Y1_without,regular_Y2_without,amt_Y2_without,total_Y2_without,regular_Y1_with,amt_Y1_with,"
-        "total_Y1_with,regular_Y2_with,amt_Y2_with,total_Y2_with,error_number,error_message\n";
-    for (const auto& [mark, year] : {std::pair{"Y1", shell::kCurrentYear}, std::pair{"Y2", shell::kNextYear}})
-        for (std::size_t at = expected.find(mark); at != std::string::npos; at = expected.find(mark))
-            expected.replace(at, 2, year);
-    std::string header;
-    reports::appendBookStart(header, reports::BookFormat::Csv);
-    EXPECT_EQ(header, expected);
+// The columns name the years the book's scenarios plan; failed rows do not
+// count, and scenarios of different plan years make them "first" and "second".
+TEST(ClientBook, TheColumnsNameTheYearsTheScenariosPlan) {
+    const struct {
+        std::vector<int> planYears;  // of the analysed rows; 0 for a row that failed
+        const char *first, *second;
+    } cases[] = {
+        {{}, "2008", "2009"},
+        {{2008, 0, 2008}, "2008", "2009"},
+        {{0, 2025, 2025}, "2025", "2026"},
+        {{2008, 2025}, "first", "second"},
+    };
+    for (const auto& c : cases) {
+        std::vector<reports::BookRow> rows(c.planYears.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (c.planYears[i] == 0) rows[i].error = reports::BookError{53, "File not found"};
+            rows[i].figures.planYear = static_cast<std::int16_t>(c.planYears[i]);
+        }
+        std::string expected =
+            "file,spouse1,spouse2,filing_status,law,best_deferral,pv_saving,regular_Y1_without,amt_Y1_without,"
+            "total_Y1_without,regular_Y2_without,amt_Y2_without,total_Y2_without,regular_Y1_with,amt_Y1_with,"
+            "total_Y1_with,regular_Y2_with,amt_Y2_with,total_Y2_with,error_number,error_message,plan_year\n";
+        for (const auto& [mark, year] : {std::pair{"Y1", c.first}, std::pair{"Y2", c.second}})
+            for (std::size_t at = expected.find(mark); at != std::string::npos; at = expected.find(mark))
+                expected.replace(at, 2, year);
+        std::string header;
+        reports::appendBookStart(header, reports::BookFormat::Csv,
+                                 reports::clientBookColumns(reports::bookPlanYear(rows)));
+        EXPECT_EQ(header, expected) << c.first;
+    }
 }
 
 TEST(ClientBook, NamesWithCommasAndQuotesStayOneField) {
@@ -353,8 +372,9 @@ TEST(ClientBook, NamesWithCommasAndQuotesStayOneField) {
     row.figures.spouse2 = "Back\\slash";
     row.figures.filingStatus = 2;
     std::string csv, json;
-    reports::appendBookRow(csv, reports::BookFormat::Csv, row, true);
-    reports::appendBookRow(json, reports::BookFormat::Json, row, true);
+    const reports::BookColumns columns = reports::clientBookColumns(mirvane::kCurrentTaxYear);
+    reports::appendBookRow(csv, reports::BookFormat::Csv, row, true, columns);
+    reports::appendBookRow(json, reports::BookFormat::Json, row, true, columns);
     const std::vector<std::string> fields = csvFields(csv.substr(0, csv.size() - 1));
     ASSERT_EQ(fields.size(), reports::kClientBookColumns);
     EXPECT_EQ(fields[0], row.figures.file);

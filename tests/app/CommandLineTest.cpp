@@ -77,15 +77,16 @@ TEST(CommandLine, StrayArgumentsAreProblemsNotCrashes) {
     EXPECT_TRUE(parseCommandLine({"--input="}).inputFile.empty());
 }
 
-// The law for a run and the calculator: what each line gives, and which lines
-// make no sense.
-TEST(CommandLine, LawAndCalculatorSwitches) {
+// The law and plan year for a run and the calculator: what each line gives,
+// and which lines make no sense.
+TEST(CommandLine, LawYearAndCalculatorSwitches) {
     struct Case {
         const char* line;
         std::optional<osgrin::LawEdition> law;
         bool calc;
         std::string calcFile, calcOutput;
         std::size_t problems;
+        std::optional<std::int16_t> planYear = {};
     };
     const Case cases[] = {
         {"/silent /input a.amt /law tables", osgrin::LawEdition::Tables2008, false, "", "", 0},
@@ -96,6 +97,11 @@ TEST(CommandLine, LawAndCalculatorSwitches) {
         {"/calc in.csv /output r.txt", std::nullopt, true, "in.csv", "", 1},
         {"/calc", std::nullopt, true, "", "", 1},
         {"/calc in.csv /silent", std::nullopt, true, "in.csv", "", 1},
+        {"/silent /input a.amt /year 2025 /law enacted", osgrin::LawEdition::Enacted, false, "", "", 0, 2025},
+        {"a.amt --year=2001", std::nullopt, false, "", "", 0, 2001},
+        {"a.amt /year 2026", std::nullopt, false, "", "", 1},
+        {"a.amt /year", std::nullopt, false, "", "", 1},
+        {"/calc in.csv /year 2010", std::nullopt, true, "in.csv", "", 1, 2010},
     };
     for (const Case& c : cases) {
         const CommandLine parsed = parseCommandLine(words(c.line));
@@ -104,6 +110,7 @@ TEST(CommandLine, LawAndCalculatorSwitches) {
         EXPECT_EQ(parsed.calcFile, c.calcFile) << c.line;
         EXPECT_EQ(parsed.calcOutputFile, c.calcOutput) << c.line;
         EXPECT_EQ(parsed.problems.size(), c.problems) << c.line;
+        EXPECT_EQ(parsed.planYear, c.planYear) << c.line;
     }
 }
 

@@ -292,6 +292,76 @@ TEST(SilentRun, LawTablesOverridesTheScenariosLaw) {
     EXPECT_NE(bad.err.find("/law takes \"tables\" or \"enacted\", not \"2009\""), std::string::npos) << bad.err;
 }
 
+// The plan year: a scenario's own, or /year's for one run. A year no law plans
+// is refused at the file's key; one the law in use does not plan stops the run
+// at the key or at the run's year; /year with no plan year is nonsense.
+TEST(SilentRun, ThePlanYearOfTheScenarioOrOfTheRun) {
+    const struct {
+        const char* name;
+        const char* keys;  // added to the example's [AMT] section
+        std::vector<std::string> switches;
+        int exitStatus;
+        std::string said;                // the two years the reports name, or what standard error says
+        const char* scenario = nullptr;  // under tests/data instead of the example
+    } cases[] = {
+        {"file load",
+         "Plan Year=2030\n",
+         {},
+         1,
+         "tavrel: error 380: Invalid property value (Mirvane AMT Planning Engine)\n    at OpenFile \"FILE\"\n"
+         "    at Template.Load\n    at Template.Fetch\n    at [AMT] Plan Year\n"
+         "    at \"2030\" is not a plan year: plan years run from 2001 to 2025\n"},
+        {"the file's year under the 2008 tables",
+         "Plan Year=2025\n",
+         {},
+         1,
+         "tavrel: error 380: Invalid property value\n    at [AMT] Plan Year\n    at 2025 is not a plan year under the "
+         "law edition \"2008 Tables\", which plans 2008; \"Enacted\" plans 2001 to 2025\n"},
+        {"/year switch",
+         "",
+         {"/year", "2025"},
+         1,
+         "tavrel: error 380: Invalid property value\n    at Plan Year of this run\n    at 2025 is not a plan year "
+         "under "
+         "the law edition \"2008 Tables\", which plans 2008; \"Enacted\" plans 2001 to 2025\n"},
+        {"/year value",
+         "",
+         {"/year", "2030"},
+         2,
+         "tavrel: /year takes a plan year from 2001 to 2025, not \"2030\"\nTry 'tavrel --help'.\n"},
+        {"/law enacted plans the file's year", "Plan Year=2003\n", {"/law", "enacted"}, 0, "2003 and 2004"},
+        {"/year for the run", "", {"/year", "2003", "/law", "enacted"}, 0, "2003 and 2004"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExampleRun run;
+        std::string text = readFile(c.scenario ? kData + c.scenario : run.scenario);
+        writeFile(run.scenario, text.insert(text.find('\n') + 1, c.keys));
+        const auto planYearLine = [](const std::string& file) {
+            const std::size_t at = file.find("Plan Year=");
+            return at == std::string::npos ? std::string() : file.substr(at, file.find('\n', at) - at);
+        };
+        const std::string before = planYearLine(text);
+        std::vector<std::string> args = {"/input", run.scenario, "/output", run.dir.file("o.txt"), "/silent"};
+        args.insert(args.end(), c.switches.begin(), c.switches.end());
+        const auto r = runProgram(kProgram, args);
+        EXPECT_EQ(r.exitStatus, c.exitStatus) << r.err;
+        if (c.exitStatus != 0) {
+            std::string said = c.said;
+            if (const auto at = said.find("FILE"); at != std::string::npos) said.replace(at, 4, run.scenario);
+            EXPECT_EQ(r.err, said);
+            continue;
+        }
+        const std::string report = readFile(run.dir.file("o.txt"));
+        EXPECT_NE(report.find("  " + c.said + "\r\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("The computations for " + c.said + " are made using each year's tax law as enacted."),
+                  std::string::npos)
+            << report;
+        // The run's year is not saved; the file's own stays as it was.
+        EXPECT_EQ(planYearLine(readFile(run.scenario)), before);
+    }
+}
+
 TEST(CommandLineUse, HelpVersionAndNonsense) {
     const auto help = runProgram(kProgram, {"--help"});
     EXPECT_EQ(help.exitStatus, 0);

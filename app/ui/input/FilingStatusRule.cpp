@@ -2,7 +2,7 @@
 
 #include "input/FieldTable.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -57,32 +57,31 @@ int filingStatusOf(std::string_view listText) {
     return 0;
 }
 
-void applyFilingStatusLayout(std::string_view listText, const ControlMap& controls) {
-    using shell::kCurrentYear;
-    using shell::kNextYear;
+void applyFilingStatusLayout(std::string_view listText, const ControlMap& controls, std::int16_t planYear) {
+    const auto [year1, year2] = shell::yearTexts(planYear);
     switch (filingStatusOf(listText)) {
     case 1:  // Single
     case 5:  // Widow
         setVisible(controls, kSpouseTwo, false);
         setCaption(controls, {"lblSpouse1", -1}, "Client");
         for (std::string_view name : {"lblSpouse", "lblSpYr"}) {
-            setCaption(controls, {name, 0}, twoLines("Client", kCurrentYear));
-            setCaption(controls, {name, 2}, twoLines("Client", kNextYear));
+            setCaption(controls, {name, 0}, twoLines("Client", year1));
+            setCaption(controls, {name, 2}, twoLines("Client", year2));
         }
         break;
     case 2:  // Joint
     case 3:  // Married Filing Seperate
         setVisible(controls, kSpouseTwo, true);
         setCaption(controls, {"lblSpouse1", -1}, "Spouse #1");
-        setCaption(controls, {"lblSpouse", 0}, twoLines("Spouse 1 ", kCurrentYear));
-        setCaption(controls, {"lblSpouse", 2}, twoLines("Spouse 1 ", kNextYear));
-        setCaption(controls, {"lblSpYr", 0}, twoLines("Spouse 1", kCurrentYear));
-        setCaption(controls, {"lblSpYr", 2}, twoLines("Spouse 1", kNextYear));
+        setCaption(controls, {"lblSpouse", 0}, twoLines("Spouse 1 ", year1));
+        setCaption(controls, {"lblSpouse", 2}, twoLines("Spouse 1 ", year2));
+        setCaption(controls, {"lblSpYr", 0}, twoLines("Spouse 1", year1));
+        setCaption(controls, {"lblSpYr", 2}, twoLines("Spouse 1", year2));
         break;
     case 4:  // Head of Household
         setVisible(controls, kHeadOfHouseholdShows, true);
-        setCaption(controls, {"lblSpouse", 0}, twoLines("Spouse 1", kCurrentYear));
-        setCaption(controls, {"lblSpouse", 2}, twoLines("Spouse 1", kNextYear));
+        setCaption(controls, {"lblSpouse", 0}, twoLines("Spouse 1", year1));
+        setCaption(controls, {"lblSpouse", 2}, twoLines("Spouse 1", year2));
         break;
     default: break;
     }

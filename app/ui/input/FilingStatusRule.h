@@ -5,6 +5,7 @@
 
 #include "ui/input/FormLayout.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace tavrel::ui {
@@ -12,7 +13,8 @@ namespace tavrel::ui {
 // The filing status (1 to 5) of a list text; 0 for any other text.
 int filingStatusOf(std::string_view listText);
 
-// Sets the visibility and the captions for the selected list text.
-void applyFilingStatusLayout(std::string_view listText, const ControlMap& controls);
+// Sets the visibility and the captions (which name the plan year and the
+// next) for the selected list text.
+void applyFilingStatusLayout(std::string_view listText, const ControlMap& controls, std::int16_t planYear);
 
 }  // namespace tavrel::ui

@@ -5,7 +5,10 @@
 
 #include "common/Currency.h"
 
+#include "planner/TaxYears.h"
+
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -78,6 +81,16 @@ QWidget* makeControl(const Field& f, QWidget* page, ControlMap& controls) {
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return list;
+    }
+    case Kind::Year: {
+        // Every year some law plans; the form refuses those the law in use does not.
+        auto* years = named(new QComboBox(page), name, controls);
+        for (int y = mirvane::kAnyPlanYear.first; y <= mirvane::kAnyPlanYear.last; ++y)
+            years->addItem(QString::number(y));
+        QSizePolicy policy = years->sizePolicy();
+        policy.setHorizontalPolicy(QSizePolicy::Fixed);
+        years->setSizePolicy(policy);
+        return years;
     }
     case Kind::Amount:
     case Kind::Count:

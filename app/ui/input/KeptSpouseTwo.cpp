@@ -5,6 +5,7 @@
 #include "input/FieldTable.h"
 #include "scenario/SpouseTwoEntries.h"
 
+#include "base/LawChoice.h"
 #include "base/ProgramInfo.h"
 
 #include "planner/AMT.h"
@@ -71,7 +72,8 @@ std::string clearSpouseTwoQuestion(const std::vector<SpouseTwoEntry>& entries, i
 void showKeptSpouseTwo(shell::Shell& shell, const ControlMap& controls, int filingStatus, bool ask) {
     mirvane::AMT& planner = *shell.state.Planner;
     std::vector<SpouseTwoEntry> kept;
-    if (shell::hasNoSecondSpouse(filingStatus)) kept = shell::spouseTwoAmounts(planner);
+    if (shell::hasNoSecondSpouse(filingStatus))
+        kept = shell::spouseTwoAmounts(planner, shell::effectivePlanYear(shell.state));
 
     auto boxOf = [&](const SpouseTwoEntry& e) -> QWidget* {
         for (const Field& f : fields::fieldTable())

@@ -5,7 +5,9 @@
 #include "ui/input/FormHelpers.h"
 #include "ui/input/KeptSpouseTwo.h"
 
+#include "base/LawChoice.h"
 #include "base/ProgramInfo.h"
+#include "base/YearText.h"
 #include "scenario/ScenarioFiles.h"
 
 #include "planner/AMT.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -94,12 +98,14 @@ frmIP::frmIP(shell::Shell& shell, QWidget* parent)
 void frmIP::keepOpenedScenario() {
     opened_ = shell_.state.Planner->clone();
     openedSaved_ = shell_.state.IsSaved;
+    openedYearOverride_ = shell_.state.PlanYearOverride;
 }
 
 void frmIP::reject() {
     // Every edit went straight into the objects: Cancel puts the whole scenario back.
     shell_.state.Planner = opened_;
     shell_.state.IsSaved = openedSaved_;
+    shell_.state.PlanYearOverride = openedYearOverride_;
     shell_.view.scenarioChanged();
     QDialog::reject();
 }
@@ -109,6 +115,7 @@ QString frmIP::valueOf(const Field& f) const {
     if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
     if (auto* check = qobject_cast<QCheckBox*>(w)) return check->isChecked() ? "True" : "False";
     if (auto* list = qobject_cast<QListWidget*>(w)) return QString::number(list->currentRow());
+    if (auto* years = qobject_cast<QComboBox*>(w)) return years->currentText();
     return {};
 }
 
@@ -131,6 +138,8 @@ void frmIP::replay(const EditStep& step, const QString& value) {
         check->setChecked(value == "True");
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         list->setCurrentRow(value.toInt());
+    } else if (auto* years = qobject_cast<QComboBox*>(w)) {
+        years->setCurrentText(value);
     }
     replaying_ = false;
 }
@@ -182,6 +191,8 @@ void frmIP::connectControls() {
                 const auto chosen = list->selectedItems();
                 if (!chosen.isEmpty()) filingStatusChanged(list->row(chosen.first()));
             });
+        } else if (auto* years = qobject_cast<QComboBox*>(w)) {
+            connect(years, &QComboBox::currentTextChanged, this, [this, &f] { planYearChosen(f); });
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             connect(button, &QPushButton::clicked, this, &frmIP::filenameClicked);
         }
@@ -207,11 +218,26 @@ QLabel* frmIP::label(std::string_view name, int index) const { return qobject_ca
 
 QListWidget* frmIP::filingStatusList() const { return qobject_cast<QListWidget*>(control("lstFileStat")); }
 
+QComboBox* frmIP::planYearList() const { return qobject_cast<QComboBox*>(control("cboPlanYear")); }
+
 void frmIP::SetFormDates() {
+    const shell::YearTexts years = shell::yearTexts(shell::effectivePlanYear(shell_.state));
     for (const fields::Caption& c : fields::captionTable()) {
         if (QLabel* l = label(c.control, c.index))
-            l->setText(qs(c.prefix) + qs(c.nextYear ? shell::kNextYear : shell::kCurrentYear));
+            l->setText(qs(c.prefix) + qs(c.nextYear ? years.next : years.current));
     }
+}
+
+void frmIP::showPlanYear() {
+    {
+        const QSignalBlocker quiet(planYearList());
+        planYearList()->setCurrentText(QString::number(shell::effectivePlanYear(shell_.state)));
+    }
+    SetFormDates();
+    // The filing status words some of the same captions.
+    if (const auto chosen = filingStatusList()->selectedItems(); !chosen.isEmpty())
+        applyFilingStatusLayout(chosen.first()->text().toStdString(), controls_,
+                                shell::effectivePlanYear(shell_.state));
 }
 
 void frmIP::SetInitialIP() {
@@ -220,7 +246,7 @@ void frmIP::SetInitialIP() {
 
 void frmIP::load() {
     loading_ = true;
-    SetFormDates();
+    showPlanYear();
     mirvane::AMT& planner = *shell_.state.Planner;
     for (const Field& f : fields::fieldTable()) {
         if (fields::isTextBox(f.kind)) {
@@ -295,7 +321,8 @@ bool frmIP::eventFilter(QObject* watched, QEvent* event) {
             redoEdit();
             return true;
         }
-        if ((fields::isTextBox(f.kind) || f.kind == Kind::Choice) && isEnter(static_cast<const QKeyEvent&>(*event))) {
+        if ((fields::isTextBox(f.kind) || f.kind == Kind::Choice || f.kind == Kind::Year) &&
+            isEnter(static_cast<const QKeyEvent&>(*event))) {
             // Enter acts as Tab: swallowed, and a Tab sent in its place.
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QCoreApplication::sendEvent(&w, &tab);
@@ -366,7 +393,7 @@ void frmIP::filingStatusChanged(int row) {
     statusRow_ = row;
     const std::string_view text = fields::kFilingStatusTexts.at(static_cast<std::size_t>(row));
     writeFilingStatus(text);
-    applyFilingStatusLayout(text, controls_);
+    applyFilingStatusLayout(text, controls_, shell::effectivePlanYear(shell_.state));
     // Spouse 2's amounts under a status without a second spouse: asked about
     // when the user chooses it, marked when a scenario opens with them.
     showKeptSpouseTwo(shell_, controls_, filingStatusOf(text), !loading_);
@@ -388,6 +415,22 @@ void frmIP::writeFilingStatus(std::string_view listText) {
         reportWarning(e, "frmIP.lstFileStat_Click");
     }
     if (changed) markUnsaved();
+}
+
+void frmIP::planYearChosen(const Field& f) {
+    if (loading_) return;
+    const QString before = QString::number(shell::effectivePlanYear(shell_.state));
+    const std::int16_t kept = mirvane::currentTaxYear(*shell_.state.Planner);
+    try {
+        shell::ChoosePlanYear(shell_, static_cast<std::int16_t>(planYearList()->currentText().toInt()));
+    } catch (const TaxError& e) {
+        reportWarning(e, "frmIP." + fields::objectName(f.control, f.index) + "_Click");
+        showPlanYear();  // back to the year in use
+        return;
+    }
+    recordEdit(f, before);
+    if (mirvane::currentTaxYear(*shell_.state.Planner) != kept) markUnsaved();
+    showPlanYear();
 }
 
 void frmIP::okClicked() {

@@ -16,10 +16,13 @@
 
 #include <functional>
 #include <map>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,7 +48,7 @@ public:
     explicit frmIP(shell::Shell& shell, QWidget* parent = nullptr);
     ~frmIP() override;
 
-    // The year captions.
+    // The year captions: the plan year in use and the next.
     void SetFormDates();
     // lblFilename := the current file.
     void SetInitialIP();
@@ -58,6 +61,7 @@ public:
     QCheckBox* checkBox(std::string_view name, int index) const;
     QLabel* label(std::string_view name, int index = -1) const;
     QListWidget* filingStatusList() const;
+    QComboBox* planYearList() const;
     QTabWidget* pages() const { return tabs_; }
     QPlainTextEdit* helpBox() const { return help_; }
     QPushButton* okButton() const { return ok_; }
@@ -88,6 +92,9 @@ private:
     void flagClicked(const fields::Field& f);
     void filingStatusChanged(int row);
     void writeFilingStatus(std::string_view listText);
+    void planYearChosen(const fields::Field& f);
+    // The plan-year list and every caption that names a year, for the plan year in use.
+    void showPlanYear();
     void okClicked();
     void filenameClicked();
     void markUnsaved();
@@ -112,6 +119,7 @@ private:
     QPushButton* cancel_ = nullptr;
     std::shared_ptr<mirvane::AMT> opened_;
     bool openedSaved_ = true;
+    std::optional<std::int16_t> openedYearOverride_;
     EditHistory history_;
     QString focusedText_;     // the text of the focused field when it got the focus
     bool replaying_ = false;  // an undo or redo is writing: not a new edit

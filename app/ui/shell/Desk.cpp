@@ -2,7 +2,7 @@
 
 #include "ui/reports/GraphChart.h"
 
-#include "base/ProgramInfo.h"
+#include "base/YearText.h"
 #include "reports/GraphHelper.h"
 
 #include <QChart>
@@ -43,11 +43,7 @@ Desk::Desk(QWidget* parent) : QWidget(parent) {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
-    const QString first = qs(shell::kCurrentYear), second = qs(shell::kNextYear);
-    table_->setHorizontalHeaderLabels(
-        {first + "\nno deferral", second + "\nno deferral", first + "\ndeferred", second + "\ndeferred"});
-    table_->setVerticalHeaderLabels({"Regular tax", "AMT", "Regular and AMT tax", "Present value of " + second + " tax",
-                                     "Present value of " + first + " and " + second + " tax"});
+    showYears(mirvane::kCurrentTaxYear);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -78,7 +74,17 @@ Desk::Desk(QWidget* parent) : QWidget(parent) {
     showMissing({}, "Open a scenario or start a new one.");
 }
 
+void Desk::showYears(std::int16_t planYear) {
+    const shell::YearTexts years = shell::yearTexts(planYear);
+    const QString first = qs(years.current), second = qs(years.next);
+    table_->setHorizontalHeaderLabels(
+        {first + "\nno deferral", second + "\nno deferral", first + "\ndeferred", second + "\ndeferred"});
+    table_->setVerticalHeaderLabels({"Regular tax", "AMT", "Regular and AMT tax", "Present value of " + second + " tax",
+                                     "Present value of " + first + " and " + second + " tax"});
+}
+
 void Desk::showAnswer(const reports::AnalysisResult& r, const QString& lawText) {
+    showYears(r.planYear);
     QString names = qs(r.spouse1);
     if (!r.spouse2.empty() && r.filingStatus == 2) names += " & " + qs(r.spouse2);
     household_->setText(names + " \u2014 " + qs(reports::filingStatusName(r.filingStatus)) + " \u2014 " + lawText);
@@ -118,7 +124,7 @@ void Desk::setCurve(const reports::AnalysisResult& r) {
         std::vector<reports::GraphData::PointXY> xy;
         xy.reserve(r.curve.size());
         for (const auto& p : r.curve) xy.push_back({p.deferred, p.combinedTax});
-        chart = makeGraphChart(reports::graphOf(std::move(xy)));
+        chart = makeGraphChart(reports::graphOf(std::move(xy), r.planYear));
         // The best point: the amount the analysis chose, on the curve.
         auto* best = new QScatterSeries;
         best->setObjectName("seriesBest");

@@ -32,6 +32,8 @@ public:
     QLabel* pointer() const { return pointer_; }
 
 private:
+    // The table's headings name the plan year and the next.
+    void showYears(std::int16_t planYear);
     void setCurve(const reports::AnalysisResult& result);
 
     QLabel* household_;

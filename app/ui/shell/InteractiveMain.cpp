@@ -8,6 +8,7 @@
 #include "ui/input/frmIP.h"
 
 #include "base/AppState.h"
+#include "base/LawChoice.h"
 #include "base/ProgramInfo.h"
 #include "scenario/ScenarioFiles.h"
 #include "base/Settings.h"
@@ -27,6 +28,7 @@ int runInteractive(shell::AppState& state, int& argc, char** argv) {
     // The error log lives with the settings: beside the program when that folder
     // is writable, else in the user's configuration folder.
     errors.setLogFile(shell::GetPath(shell::settingsFilePath(state.ProgramFolder, "tavrel")) + "/AMT_err.log");
+    errors.setPlanYear([&state] { return shell::effectivePlanYear(state); });
     ProgressWindow progress;
 
     bool quitRequested = false;

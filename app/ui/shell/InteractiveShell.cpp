@@ -237,8 +237,8 @@ void InteractiveShell::exportData() {
     const bool csv = endsWithNoCase(*chosen, ".csv");
     const std::string name = csv || endsWithNoCase(*chosen, ".json") ? *chosen : *chosen + ".json";
     try {
-        reports::writeWholeFile(
-            name, reports::exportData(*state_.Planner, shell::effectiveLaw(state_), state_.CurrentFile, !csv));
+        reports::writeWholeFile(name, reports::exportData(*state_.Planner, shell::effectiveLaw(state_),
+                                                          state_.PlanYearOverride, state_.CurrentFile, !csv));
     } catch (const TaxError& e) {
         warn(e, "ExportData " + name);
     }
@@ -305,11 +305,12 @@ void InteractiveShell::refreshDesk() {
         return;
     }
     try {
-        desk.showAnswer(reports::analyseCopy(p, shell::effectiveLaw(state_), state_.CurrentFile),
-                        QString::fromStdString(shell::lawStatusText(state_)));
+        desk.showAnswer(
+            reports::analyseCopy(p, shell::effectiveLaw(state_), state_.PlanYearOverride, state_.CurrentFile),
+            QString::fromStdString(shell::lawStatusText(state_)));
     } catch (const TaxError& e) {
-        desk.showMissing(household,
-                         QString::fromStdString(fields::plainSentence(e.number(), e.description(), e.source())));
+        desk.showMissing(household, QString::fromStdString(fields::plainSentence(
+                                        e.number(), e.description(), e.source(), shell::effectivePlanYear(state_))));
     }
 }
 

@@ -35,7 +35,7 @@ void QtErrorReporter::ReportWarning(int number, std::string_view description, st
                                     std::string_view title) {
     const std::string message = text(number, description, location);
     log("warning", message, logFile_);
-    dialogs_.error(title, fields::plainSentence(number, description, location), message);
+    dialogs_.error(title, fields::plainSentence(number, description, location, planYear_()), message);
 }
 
 bool QtErrorReporter::ReportFatalEx(int number, std::string_view description, std::string_view location, bool,

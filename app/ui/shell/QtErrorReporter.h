@@ -5,6 +5,10 @@
 
 #include "common/ErrorReporter.h"
 
+#include "planner/TaxYears.h"
+
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tavrel::shell {
@@ -17,6 +21,8 @@ class QtErrorReporter final : public ErrorReporter {
 public:
     explicit QtErrorReporter(shell::DialogService& dialogs) : dialogs_(dialogs) {}
     void setLogFile(std::string path) { logFile_ = std::move(path); }
+    // The plan year in use, whose years the plain sentences name a field by.
+    void setPlanYear(std::function<std::int16_t()> planYear) { planYear_ = std::move(planYear); }
 
     bool ReportFatal(int number, std::string_view description, std::string_view location,
                      std::string_view title) override;
@@ -32,6 +38,7 @@ private:
     void log(std::string_view kind, const std::string& text, std::string_view logFile);
     shell::DialogService& dialogs_;
     std::string logFile_;
+    std::function<std::int16_t()> planYear_ = [] { return mirvane::kCurrentTaxYear; };
 };
 
 }  // namespace tavrel::ui

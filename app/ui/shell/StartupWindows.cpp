@@ -47,10 +47,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     title->setFont(big);
     auto* version = new QLabel(QString::fromStdString("Version: " + shell::versionFull()), this);
     version->setObjectName("lblVersion");
-    auto* blurb = new QLabel(QString::fromStdString("Plans the deferral of state and local taxes between " +
-                                                    shell::kCurrentYear + " and " + shell::kNextYear +
-                                                    " to lower the two years' regular tax and alternative "
-                                                    "minimum tax in present value."),
+    auto* blurb = new QLabel(QString::fromStdString("Plans the deferral of state and local taxes from a plan year "
+                                                    "into the next to lower the two years' regular tax and "
+                                                    "alternative minimum tax in present value."),
                              this);
     blurb->setWordWrap(true);
     layout->addWidget(title);

@@ -155,7 +155,8 @@ void FieldEditingTest::enterMovesToTheNextFieldAndWritesNothing_data() {
     QTest::newRow("names") << "2" << "txtSpouse1" << "txtSpouse2";
     QTest::newRow("deductions") << "2" << "txtDed_14" << "txtDed_15";
     QTest::newRow("discount rate") << "2" << "txtDisRate" << "btnFilename";
-    QTest::newRow("filing-status list") << "2" << "lstFileStat" << "txtDep_0";
+    QTest::newRow("filing-status list") << "2" << "lstFileStat" << "cboPlanYear";
+    QTest::newRow("plan-year list") << "2" << "cboPlanYear" << "txtDep_0";
     // clang-format on
 }
 
@@ -268,7 +269,7 @@ void FieldEditingTest::otherErrorsGoToTheErrorReporter() {
     QCOMPARE(r.description, std::string("Overflow"));
     QVERIFY2(r.location.starts_with("frmIP.txtWages_0_Change\rControlExtend.TextChg\rclsInc.LetWageSp1"),
              r.location.c_str());
-    QCOMPARE(tavrel::ui::fields::plainSentence(r.number, r.description, r.location),
+    QCOMPARE(tavrel::ui::fields::plainSentence(r.number, r.description, r.location, mirvane::kCurrentTaxYear),
              std::string("Spouse 1 wages 2008: the amount is too large. Enter a smaller amount."));
     QCOMPARE(r.title, std::string(kFileDescription));
     QCOMPARE(beeps, 1);

@@ -6,9 +6,11 @@
 #include "ui/input/FormHelpers.h"
 #include "ui/input/KeptSpouseTwo.h"
 #include "base/ProgramInfo.h"
+#include "input/PlainError.h"
 #include "planner/ScenarioFile.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -57,6 +59,8 @@ private slots:
     void spouseTwoAmountsWithoutASecondSpouse();
     void filingStatusRule_data();
     void filingStatusRule();
+    void planYearChoice_data();
+    void planYearChoice();
     void statusOutsideTheListShowsNoSelection();
     void allFourBlindFlagsShowChecked();
     void clickOnOneBoxWritesAllFourOfItsKind();
@@ -231,6 +235,56 @@ void InputFormTest::spouseTwoAmountsWithoutASecondSpouse() {
     }
     t.planner().cur().Calculate();
     QCOMPARE(QString::fromStdString(t.get("cur", "top", "TotalInc")), totalInc);
+}
+
+// The plan-year list: a year the law plans is the scenario's (unsaved) and
+// the captions name it and the next; one it does not plan is refused with the
+// plain message, and the list goes back.
+void InputFormTest::planYearChoice_data() {
+    QTest::addColumn<QString>("law");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("location");  // of the warning; empty: accepted
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("enacted plans 2003") << "Enacted"
+                                        << "2003" << QString()
+                                        << QStringList{"lblYear_0=2003", "lblYear_1=2004",
+                                                       "lblSpouse_0=Spouse 1 \n2003", "lblSpYr_2=Spouse 1\n2004",
+                                                       "lblItemYr2=2004"};
+    QTest::newRow("the 2008 tables refuse 2025")
+        << "2008 Tables"
+        << "2025"
+        << "frmIP.cboPlanYear_Click\r2025 is not a plan year under the law edition \"2008 Tables\", which plans "
+           "2008; \"Enacted\" plans 2001 to 2025"
+        << QStringList{"lblYear_0=2008", "lblYear_1=2009", "lblSpouse_0=Spouse 1 \n2008", "lblSpYr_2=Spouse 1\n2009",
+                       "lblItemYr2=2009"};
+}
+
+void InputFormTest::planYearChoice() {
+    QFETCH(QString, law);
+    QFETCH(QString, chosen);
+    QFETCH(QString, location);
+    QFETCH(QStringList, captions);
+    FormShell t;
+    t.open("y.amt", scenario("Filing Status=2\n", "Filing Status=2\n",
+                             "Max Amount Deferred=10,000\nLaw Edition=" + law.toStdString() + "\n"));
+    auto form = tavrel::ui::LoadIP(t.shell, nullptr);
+    QCOMPARE(form->planYearList()->currentText(), QString("2008"));
+    form->planYearList()->setCurrentText(chosen);
+
+    const bool accepted = location.isEmpty();
+    QCOMPARE(form->planYearList()->currentText(), accepted ? chosen : QString("2008"));
+    QCOMPARE(QString::fromStdString(t.planner().getProperty("PlanYear")), accepted ? chosen : QString("2008"));
+    QCOMPARE(t.state.IsSaved, !accepted);
+    QCOMPARE(t.errors.reports.size(), std::size_t(accepted ? 0 : 1));
+    if (!accepted) {
+        QCOMPARE(t.errors.reports[0].number, 380);
+        QCOMPARE(t.errors.reports[0].description, std::string("Invalid property value"));
+        QCOMPARE(QString::fromStdString(t.errors.reports[0].location), location);
+        QCOMPARE(tavrel::ui::fields::plainSentence(380, "", t.errors.reports[0].location, 2008),
+                 std::string("Plan Year: 2025 is not a plan year under the law edition \"2008 Tables\", which plans "
+                             "2008; \"Enacted\" plans 2001 to 2025."));
+    }
+    for (const QString& c : captions) QCOMPARE(caption(*form, qPrintable(c.section('=', 0, 0))), c.section('=', 1));
 }
 
 void InputFormTest::filingStatusRule_data() {

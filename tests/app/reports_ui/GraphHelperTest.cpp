@@ -120,15 +120,15 @@ void GraphHelperTest::theHelperRoundsWhatItIsGiven() {
 
 void GraphHelperTest::noGraphWithoutTheSearch() {
     const mirvane::Points p = curve({{0, 45000}, {100, 44000}});
-    QVERIFY(!reports::RunDetailGraph(false, &p));
-    QVERIFY(reports::RunDetailGraph(true, &p));
+    QVERIFY(!reports::RunDetailGraph(false, &p, mirvane::kCurrentTaxYear));
+    QVERIFY(reports::RunDetailGraph(true, &p, mirvane::kCurrentTaxYear));
 }
 
 void GraphHelperTest::aCurveBetween41250And44900GetsAnAxisFrom40000To50000() {
     const mirvane::Points p = curve({{0, 44900}, {3000, 41250}, {6000, 43000}});
-    const auto g = reports::RunDetailGraph(true, &p);
+    const auto g = reports::RunDetailGraph(true, &p, 2025);
     QVERIFY(g);
-    QCOMPARE(g->title, std::string("Deferral Vs. Combined 2008 & 2009 Tax"));
+    QCOMPARE(g->title, std::string("Deferral Vs. Combined 2025 & 2026 Tax"));  // the plan year and the next
     QCOMPARE(g->yMin, 40000.0);
     QCOMPARE(g->yMax, 50000.0);
     QCOMPARE(g->xMin, 0.0);
@@ -144,7 +144,7 @@ void GraphHelperTest::aCurveBetween41250And44900GetsAnAxisFrom40000To50000() {
 
 void GraphHelperTest::pointsAllAtZeroGiveAnXAxisTo10() {
     const mirvane::Points p = curve({{0, 45000}, {0, 45000}, {0, 45000}});
-    const auto g = reports::RunDetailGraph(true, &p);
+    const auto g = reports::RunDetailGraph(true, &p, mirvane::kCurrentTaxYear);
     QVERIFY(g);
     QCOMPARE(g->xMin, 0.0);
     QCOMPARE(g->xMax, 10.0);
@@ -155,7 +155,7 @@ void GraphHelperTest::pointsAllAtZeroGiveAnXAxisTo10() {
 void GraphHelperTest::theSmallestCombinedTaxIsSoughtFrom999999999() {
     // Combined taxes above the starting value never become the smallest.
     const mirvane::Points p = curve({{0, 1500000000}, {10, 1400000000}});
-    const auto g = reports::RunDetailGraph(true, &p);
+    const auto g = reports::RunDetailGraph(true, &p, mirvane::kCurrentTaxYear);
     QVERIFY(g);
     QCOMPARE(g->extremes.cLowCombined(), usd(999999999));
     QCOMPARE(g->yMin, 900000000.0);
@@ -164,7 +164,7 @@ void GraphHelperTest::theSmallestCombinedTaxIsSoughtFrom999999999() {
 
 void GraphHelperTest::aFlatCurveOnARoundValueStillGetsATallerAxis() {
     const mirvane::Points p = curve({{0, 10000}, {50, 10000}, {100, 10000}});
-    const auto g = reports::RunDetailGraph(true, &p);
+    const auto g = reports::RunDetailGraph(true, &p, mirvane::kCurrentTaxYear);
     QVERIFY(g);
     // The helper's own bounds meet at the value...
     QCOMPARE(g->extremes.d4GraphLowCombined(), 10000.0);
@@ -179,7 +179,7 @@ void GraphHelperTest::aFlatCurveOnARoundValueStillGetsATallerAxis() {
 void GraphHelperTest::anEmptyCurveGetsAxesFrom0To10() {
     const mirvane::Points p;
     for (const mirvane::Points* points : {&p, static_cast<const mirvane::Points*>(nullptr)}) {
-        const auto g = reports::RunDetailGraph(true, points);
+        const auto g = reports::RunDetailGraph(true, points, mirvane::kCurrentTaxYear);
         QVERIFY(g);
         QVERIFY(g->points.empty());
         QCOMPARE(g->xMin, 0.0);
@@ -191,7 +191,7 @@ void GraphHelperTest::anEmptyCurveGetsAxesFrom0To10() {
 
 void GraphHelperTest::theChartPlotsTheCombinedTaxAgainstTheAmount() {
     const mirvane::Points p = curve({{0, 44900}, {3000, 41250}, {6000, 43000}});
-    const auto g = reports::RunDetailGraph(true, &p);
+    const auto g = reports::RunDetailGraph(true, &p, mirvane::kCurrentTaxYear);
     QVERIFY(g);
     std::unique_ptr<QChart> chart(ui::makeGraphChart(*g));
     QCOMPARE(chart->title(), QStringLiteral("Deferral Vs. Combined 2008 & 2009 Tax"));
@@ -218,7 +218,7 @@ void GraphHelperTest::theChartPlotsTheCombinedTaxAgainstTheAmount() {
     ui::ChartWindow window;
     window.setGraph(*g);
     const mirvane::Points flat = curve({{0, 10000}, {0, 10000}});
-    window.setGraph(*reports::RunDetailGraph(true, &flat));
+    window.setGraph(*reports::RunDetailGraph(true, &flat, mirvane::kCurrentTaxYear));
     QCOMPARE(ui::graphSeries(*window.chart())->count(), 2);
     QCOMPARE(ui::graphXAxis(*window.chart())->max(), 10.0);
     QCOMPARE(ui::graphYAxis(*window.chart())->max(), 20000.0);

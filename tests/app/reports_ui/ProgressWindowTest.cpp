@@ -55,7 +55,7 @@ private:
 void prepare(mirvane::AMT& p) {
     for (osgrin::iTop* r : {&p.cur(), &p.nxt()}) {
         r->BeginEdit();
-        r->letProperty("TaxYear", shell::kCurrentYear);
+        r->letTaxYearNumber(mirvane::kCurrentTaxYear);
     }
 }
 

@@ -42,7 +42,7 @@ namespace {
 void analyse(mirvane::AMT& p) {
     for (osgrin::iTop* r : {&p.cur(), &p.nxt()}) {
         r->BeginEdit();
-        r->letProperty("TaxYear", shell::kCurrentYear);
+        r->letTaxYearNumber(mirvane::kCurrentTaxYear);
     }
     mirvane::RunAnalysisProtocol(p);
 }

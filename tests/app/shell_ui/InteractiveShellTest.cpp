@@ -187,29 +187,32 @@ private slots:
 
     // Options > Tax Law: the scenario takes the law chosen (unsaved only when its
     // law changed, saved with it), a command-line choice ends, and the status
-    // bar and the checked item show the law in use.
+    // bar and the checked item show the law in use. A law that does not plan
+    // the plan year in use is refused and changes nothing.
     void taxLawChoice_data() {
         QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<int>("runYear");  // /year; 0 without
         QTest::addColumn<QString>("startStatus");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("savedKey");
-        QTest::newRow("tables to enacted") << ""
-                                           << "Law: 2008 Tables"
+        QTest::newRow("tables to enacted") << "" << 0 << "Law: 2008 Tables"
                                            << "Enacted"
                                            << "Law: Enacted" << false << "Law Edition=Enacted";
-        QTest::newRow("the same law") << ""
-                                      << "Law: 2008 Tables"
+        QTest::newRow("the same law") << "" << 0 << "Law: 2008 Tables"
                                       << "Tables"
                                       << "Law: 2008 Tables" << true << "Law Edition=2008 Tables";
-        QTest::newRow("the command line's ends") << "enacted"
-                                                 << "Law: Enacted (this run)"
+        QTest::newRow("the command line's ends") << "enacted" << 0 << "Law: Enacted (this run)"
                                                  << "Tables"
                                                  << "Law: 2008 Tables" << true << "Law Edition=2008 Tables";
+        QTest::newRow("the tables do not plan 2003") << "enacted" << 2003 << "Law: Enacted (this run)"
+                                                     << "Tables"
+                                                     << "Law: Enacted (this run)" << true << "Law Edition=2008 Tables";
     }
     void taxLawChoice() {
         QFETCH(QString, commandLine);
+        QFETCH(int, runYear);
         QFETCH(QString, startStatus);
         QFETCH(QString, chosen);
         QFETCH(QString, status);
@@ -218,15 +221,21 @@ private slots:
         Program p;
         p.state.CurrentFile = p.copyOfExample();
         if (!commandLine.isEmpty()) p.state.LawOverride = osgrin::lawEditionFromSwitch(commandLine.toStdString());
+        if (runYear != 0) p.state.PlanYearOverride = static_cast<std::int16_t>(runYear);
         p.shell->start();
         const auto lawStatus = [&] { return p.shell->window().findChild<QLabel*>("sbStatusBar_2")->text(); };
         QCOMPARE(lawStatus(), startStatus);
         QCOMPARE(p.action("mnuOptionsLawEnacted")->isChecked(), !commandLine.isEmpty());
         p.action(chosen == "Enacted" ? "mnuOptionsLawEnacted" : "mnuOptionsLawTables")->trigger();
         QCOMPARE(lawStatus(), status);
-        QCOMPARE(p.action("mnuOptionsLawEnacted")->isChecked(), chosen == "Enacted");
+        const bool refused = status == startStatus && status.endsWith("(this run)");
+        QCOMPARE(p.action("mnuOptionsLawEnacted")->isChecked(), chosen == "Enacted" || refused);
         QCOMPARE(p.state.IsSaved, saved);
-        QVERIFY(!p.state.LawOverride);
+        QCOMPARE(p.state.LawOverride.has_value(), refused);
+        QCOMPARE(
+            p.errorText.str().find("warning 380: Invalid property value\n    at ChooseLaw\n    at 2003 is not a plan "
+                                   "year under the law edition \"2008 Tables\"") != std::string::npos,
+            refused);
         p.action("mnuFileSave")->trigger();
         QVERIFY(readFile(p.dir.file("plan.amt")).find(savedKey.toStdString()) != std::string::npos);
     }
@@ -696,9 +705,14 @@ private slots:
         QVERIFY(shown.find("at [Scenario1] Wages Spouse 2") != std::string::npos);
 
         // clang-format off
-        const struct { int number; const char* location; const char* sentence; } rows[] = {
+        const struct { int number; const char* location; const char* sentence; std::int16_t planYear = 2008; } rows[] = {
             {6,  "frmIP.txtWages_3_Change\rControlExtend.TextChg\rclsInc.LetWageSp2",
                  "Spouse 2 wages 2009: the amount is too large. Enter a smaller amount."},
+            {6,  "frmIP.txtWages_3_Change\rControlExtend.TextChg\rclsInc.LetWageSp2",
+                 "Spouse 2 wages 2026: the amount is too large. Enter a smaller amount.", 2025},
+            {380, "OpenFile \"p.amt\"\r[AMT] Plan Year\r\n\r\n2025 is not a plan year under the law edition \"2008 "
+                  "Tables\", which plans 2008",
+                 "Plan Year in p.amt: 2025 is not a plan year under the law edition \"2008 Tables\", which plans 2008."},
             {13, "OpenFile \"/home/x/letter.amt\"\ris not a scenario file",
                  "letter.amt: this is not a scenario file, or it is damaged. Open another file."},
             {70, "Save /srv/plans/c.amt\rProfileTransaction.commit",
@@ -712,7 +726,8 @@ private slots:
         };
         // clang-format on
         for (const auto& r : rows)
-            QCOMPARE(QString::fromStdString(ui::fields::plainSentence(r.number, "", r.location)), QString(r.sentence));
+            QCOMPARE(QString::fromStdString(ui::fields::plainSentence(r.number, "", r.location, r.planYear)),
+                     QString(r.sentence));
     }
 
     // The font dialog opens on the fixed-pitch font the reports print with,
@@ -804,14 +819,12 @@ private slots:
             QCOMPARE(row(1), line("  AMT                   ").substr(34));
             QCOMPARE((std::vector<std::string>{item(2, 0), item(2, 1), item(2, 2), item(2, 3)}),
                      figures("  Regular and AMT Tax"));
-            QCOMPARE((std::vector<std::string>{item(3, 1), item(3, 3)}),
-                     figures(std::string("  Present Value of ") + shell::kNextYear + " Tax"));
+            QCOMPARE((std::vector<std::string>{item(3, 1), item(3, 3)}), figures("  Present Value of 2009 Tax"));
             const std::string deferred = figures("  Deferred Deduction For Taxes").back();
             const std::string saving = figures("   From Deferred Itemized Taxes").back();
             const bool helps = deferred != "0" && !saving.starts_with("-") && saving != "0" &&
                                text.find("  Taxes Deferred") != std::string::npos;
-            const std::string expected = helps ? "Defer $" + deferred + " of " + shell::kCurrentYear +
-                                                     " state and local taxes to " + shell::kNextYear +
+            const std::string expected = helps ? "Defer $" + deferred + " of 2008 state and local taxes to 2009" +
                                                      ": present-value saving $" + saving + "."
                                                : "Deferring does not help this household.";
             QVERIFY2(desk.sentence()->text().toStdString() == expected,
