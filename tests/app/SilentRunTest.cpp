@@ -331,6 +331,7 @@ TEST(SilentRun, ThePlanYearOfTheScenarioOrOfTheRun) {
          "tavrel: /year takes a plan year from 2001 to 2025, not \"2030\"\nTry 'tavrel --help'.\n"},
         {"/law enacted plans the file's year", "Plan Year=2003\n", {"/law", "enacted"}, 0, "2003 and 2004"},
         {"/year for the run", "", {"/year", "2003", "/law", "enacted"}, 0, "2003 and 2004"},
+        {"the last plan year", "", {}, 0, "2025 and 2026", "/plan-year/enacted-2025.amt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
