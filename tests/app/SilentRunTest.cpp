@@ -26,7 +26,8 @@ struct Golden {
 
 std::vector<Golden> goldenCases() {
     std::vector<Golden> cases;
-    for (const char* n : {"single-no-amt", "joint-high-income", "gains-and-self-employment"})
+    for (const char* n : {"single-no-amt", "joint-high-income", "gains-and-self-employment", "joint-2025-2026-salt-cap",
+                          "joint-2025-2026-no-deferral"})
         cases.push_back({n, kExamples + "/" + n + ".amt", kData + "/golden/" + n + ".expected.txt"});
     for (const char* n : {"single-defer-off", "joint-zero-cap", "negative-saving", "millionaire", "blank-names",
                           "wide-amounts", "cent-step-search", "regular-above-tentative", "married-separately"})

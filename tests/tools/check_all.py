@@ -12,6 +12,13 @@ MAIN = os.path.abspath(os.path.join(HERE, "..", ".."))
 MODEL = os.path.join(HERE, "independent_report.py")
 
 
+def enacted(amt):
+    """Whether the scenario is computed under the law as enacted, which the
+    independent model (the 2008 tables) does not cover."""
+    with open(amt, encoding="latin-1") as f:
+        return any(line.strip().lower().replace(" ", "") == "lawedition=enacted" for line in f)
+
+
 def pairs():
     for amt in sorted(glob.glob(os.path.join(MAIN, "tests", "data", "reference", "*.amt"))):
         yield amt, amt[:-4] + ".expected.txt"
@@ -26,6 +33,9 @@ def main():
     start = time.time()
     worst = 0
     for amt, exp in pairs():
+        if enacted(amt):
+            print(f"{os.path.basename(amt)}: enacted law, outside the independent model (skipped)")
+            continue
         t0 = time.time()
         r = subprocess.run([sys.executable, MODEL, amt, "--compare", exp] + extra,
                            capture_output=True, text=True)
