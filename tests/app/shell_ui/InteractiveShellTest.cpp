@@ -830,9 +830,8 @@ private slots:
             const std::string saving = figures("   From Deferred Itemized Taxes").back();
             const bool helps = deferred != "0" && !saving.starts_with("-") && saving != "0" &&
                                text.find("  Taxes Deferred") != std::string::npos;
-            const std::string expected = helps ? "Defer $" + deferred + " of " + first +
-                                                     " state and local taxes to " + second +
-                                                     ": present-value saving $" + saving + "."
+            const std::string expected = helps ? "Defer $" + deferred + " of " + first + " state and local taxes to " +
+                                                     second + ": present-value saving $" + saving + "."
                                                : "Deferring does not help this household.";
             QVERIFY2(desk.sentence()->text().toStdString() == expected,
                      qPrintable(name + ": " + desk.sentence()->text() + " / " + QString::fromStdString(expected)));
