@@ -13,6 +13,8 @@
 #include "reports/AnalysisResult.h"
 #include "ui/shell/Desk.h"
 
+#include "returnengine/law/LawEdition.h"
+
 #include <QApplication>
 #include <QSettings>
 
@@ -20,6 +22,10 @@ namespace tavrel::ui {
 namespace {
 
 QSettings placementSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel"); }
+
+// Where the settings file remembers the version that last showed the update alert.
+constexpr std::string_view kUpdateSection = "Update Alert";
+constexpr std::string_view kUpdateKey = "Shown For Version";
 
 }  // namespace
 
@@ -69,18 +75,29 @@ void InteractiveShell::warn(const TaxError& e, const std::string& where) {
                           shell::kFileDescription);
 }
 
-bool InteractiveShell::updateDue(const QDate& today) { return today > QDate(shell::kVersionMajor + 1, 2, 1); }
+// The program carries the law up to its newest tax year; it may be out of date
+// once that year's returns are filed, from 1 February of the year after.
+bool InteractiveShell::updateDue(const QDate& today) { return today > QDate(osgrin::newestLawYear() + 1, 2, 1); }
 
 void InteractiveShell::Chk4Update() {
     if (!updateDue(parts_.today())) return;
-    dialogs_.updateAlert("The version that you are using now is " + state_.VersionShort + ", which was updated for " +
-                         std::to_string(shell::kVersionMajor) + ".\r\n\r\n" +
-                         "You may want to consider checking to see if " +
-                         "there is a more current version by clicking " + "on the button, below.");
+    // At most once per version: the settings remember the version that showed it.
+    const std::string version = shell::versionFull();
+    try {
+        if (shell::readSetting(shell_, kUpdateSection, kUpdateKey, "") == version) return;
+        shell::writeSetting(shell_, kUpdateSection, kUpdateKey, version);
+    } catch (const TaxError& e) {
+        warn(e, "Chk4Update");
+    }
+    dialogs_.updateAlert("The version that you are using now is " + state_.VersionShort +
+                         ", which carries the tax law through " + std::to_string(osgrin::newestLawYear()) +
+                         ".\r\n\r\nYou may want to consider checking to see if there is a more current version by "
+                         "clicking on the button, below.");
 }
 
 void InteractiveShell::start() {
     state_.ErrorLogFile = shell::GetPath(shell::settingsFilePath(state_.ProgramFolder, "tavrel")) + "/AMT_err.log";
+    state_.IniFile = shell::settingsFilePath(state_.ProgramFolder, "tavrel");  // the alert remembers its version there
     Chk4Update();
     dialogs_.about();
     {

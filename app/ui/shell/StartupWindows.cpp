@@ -2,12 +2,10 @@
 
 #include "base/ProgramInfo.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tavrel::ui {
@@ -30,8 +28,17 @@ UpdateAlert::UpdateAlert(const QString& message, QWidget* parent) : QDialog(pare
     buttons->addWidget(check);
     buttons->addWidget(carryOn);
     layout->addLayout(buttons);
-    connect(check, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(kUpdatePage)); });
+    // The program is installed as a system package, so that is where a newer
+    // version comes from; the alert says so in place of its message.
+    connect(check, &QPushButton::clicked, text, [text] { text->setText(QString::fromStdString(updateSourceText())); });
     connect(carryOn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::string updateSourceText() {
+    return "Updates to " + std::string(shell::kFileDescription) +
+           " come through your system's package manager (for example, apt update and apt upgrade on Debian). "
+           "This is version " +
+           shell::versionFull() + ".";
 }
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {

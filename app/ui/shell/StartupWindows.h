@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 namespace tavrel::ui {
 
 // "Update Alert": the version is older than the tax year now due; a button opens
@@ -32,7 +34,8 @@ private:
     int choice_ = 0;
 };
 
-// The update page the alert's button opens.
-inline constexpr const char* kUpdatePage = "https://tavrel.example.org/updates";
+// What the alert's "Check For More Current Version" says: where updates come
+// from, and the version running.
+std::string updateSourceText();
 
 }  // namespace tavrel::ui

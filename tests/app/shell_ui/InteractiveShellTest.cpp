@@ -3,6 +3,7 @@
 // dialogs (no dialog ever opens).
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/InteractiveShell.h"
+#include "ui/shell/StartupWindows.h"
 #include "ui/reports/QtReportOutputs.h"
 #include "ui/input/frmIP.h"
 #include "ui/shell/Desk.h"
@@ -128,16 +129,19 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavrel", "Tavrel").clear(); }
 
-    void updateAlertAppearsOnlyAfterTheFirstOfFebruary_data() {
+    // The alert follows the law the program carries (through 2026): it is due
+    // after 1 February 2027, and each version shows it once.
+    void updateAlertAppearsOnceAfterTheNewestTaxYearIsFiled_data() {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<bool>("alert");
         // clang-format off
-        QTest::newRow("2009-02-01") << QDate(2009, 2, 1) << false;
-        QTest::newRow("2009-02-02") << QDate(2009, 2, 2) << true;
-        QTest::newRow("2026-12-07") << QDate(2026, 12, 7) << true;
+        QTest::newRow("2009-02-02") << QDate(2009, 2, 2) << false;
+        QTest::newRow("2026-12-08") << QDate(2026, 12, 8) << false;
+        QTest::newRow("2027-02-01") << QDate(2027, 2, 1) << false;
+        QTest::newRow("2027-02-02") << QDate(2027, 2, 2) << true;
         // clang-format on
     }
-    void updateAlertAppearsOnlyAfterTheFirstOfFebruary() {
+    void updateAlertAppearsOnceAfterTheNewestTaxYearIsFiled() {
         QFETCH(QDate, today);
         QFETCH(bool, alert);
         Program p;
@@ -146,9 +150,29 @@ private slots:
         QCOMPARE(p.shown("Update Alert"), alert);
         if (alert) {
             QVERIFY(p.dialogs.shown[0].text.starts_with(
-                "The version that you are using now is PELQ2008.10, which was updated for 2008.\r\n\r\n"
+                "The version that you are using now is PELQ2008.10, which carries the tax law through 2026.\r\n\r\n"
                 "You may want to consider checking to see if there is a more current version"));
+            // The same version, started again: no second alert.
+            ui::InteractiveShell::Parts parts;
+            parts.quit = [](int) {};
+            parts.today = [today] { return today; };
+            p.shell = std::make_unique<ui::InteractiveShell>(p.state, p.dialogs, p.errors, std::move(parts));
+            p.dialogs.shown.clear();
+            p.shell->start();
+            QCOMPARE(p.shown("Update Alert"), false);
         }
+    }
+
+    // Its button says where updates come from and which version runs, in place
+    // of the message.
+    void updateAlertSaysUpdatesComeFromThePackageManager() {
+        ui::UpdateAlert box("message");
+        auto* check = box.findChild<QPushButton*>("OKButton");
+        QVERIFY(check);
+        check->click();
+        const QString text = box.findChild<QLabel*>("lblUpdateMessage")->text();
+        QVERIFY(text.contains("system's package manager"));
+        QVERIFY(text.contains(QString::fromStdString(shell::versionFull())));
     }
 
     void startShowsAboutThenChooserThenTheWindow() {
