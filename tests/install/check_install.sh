@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
 
 for f in bin/tavrel lib/tavrel/libtavrel_windows.so lib/tavrel/libosgrin.so.2008 lib/tavrel/libmirvane.so.2008 lib/tavrel/Ind2008.tbl \
-         lib/tavrel/Ind2009.tbl lib/tavrel/indAmt2001.tbl share/tavrel/AMT.html share/applications/tavrel.desktop \
+         lib/tavrel/Ind2009.tbl lib/tavrel/Ind2026.tbl lib/tavrel/indAmt2001.tbl lib/tavrel/indAmt2026.tbl share/tavrel/AMT.html share/applications/tavrel.desktop \
          share/icons/hicolor/scalable/apps/tavrel.svg share/man/man1/tavrel.1.gz share/mime/packages/tavrel-scenario.xml; do
   if [ ! -e "$prefix/$f" ]; then echo "missing after install: $f"; exit 1; fi
 done
