@@ -290,3 +290,41 @@ TEST(Analysis, ADiscountRateOfMinusOneHundredStopsTheSearchWithItsLocation) {
     EXPECT_EQ(e->number(), 11);
     EXPECT_EQ(e->source(), "Template.Calculate\rc_calculate.CalcPresValue\rMirvane");
 }
+
+// The 501-point sweep against every whole dollar: with the state-and-local-tax
+// cap the curve has kinks (where a year's taxes reach its cap), and the sweep's
+// best amount must still be within a few dollars of present value of the best
+// whole-dollar deferral. Each example's second year is searched over its
+// whole range, one dollar at a time, as fixed deferrals.
+TEST(Analysis, TheSweepFindsTheBestWholeDollarDeferralWithinAFewDollars) {
+    for (const char* example :
+         {"joint-2025-2026-salt-cap", "joint-2025-2026-no-deferral", "joint-high-income", "single-no-amt"}) {
+        const std::string file = std::string(TAVREL_EXAMPLES) + "/" + example + ".amt";
+        const std::string text = testsupport::readFile(file);
+        const auto law = text.find("Law Edition=Enacted") != std::string::npos ? osgrin::LawEdition::Enacted
+                                                                               : osgrin::LawEdition::Tables2008;
+        AMT p;
+        mirvane::OpenForAnalysis(p, file, law);
+        const Currency cap = p.values().MaxItemizedTaxDeferred;
+        mirvane::RunAnalysisProtocol(p);
+        const Currency swept = p.values().CombinedTaxPVAcc;
+        const Currency sweptAmount = p.values().MaxItemizedTaxDeferred;
+
+        Currency best = swept;
+        Currency bestAmount;
+        const std::int64_t most = std::min(cap, p.cur().item().get(osgrin::ItemDed::OtherTaxes)).wholeDollarsEven();
+        for (std::int64_t d = 0; d <= most; ++d) {
+            p.BeginEdit();
+            p.letProperty("DecreaseItemizedTax", "False");
+            p.letProperty("MaxItemizedTaxDeferred", std::to_string(d));
+            mirvane::RunAnalysisProtocol(p);
+            if (p.values().CombinedTaxPVAcc < best) {
+                best = p.values().CombinedTaxPVAcc;
+                bestAmount = tavrel::usd(d);
+            }
+        }
+        EXPECT_LE((swept - best).toDouble(), 5.0)
+            << example << ": the sweep chose " << sweptAmount.toExactText() << " at " << swept.toExactText()
+            << ", every dollar finds " << bestAmount.toExactText() << " at " << best.toExactText();
+    }
+}
