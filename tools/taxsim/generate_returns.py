@@ -1,81 +1,88 @@
 #!/usr/bin/env python3
-"""Writes returns of tax years 2001-2009 in NBER TAXSIM 35's CSV variables, for
-comparing `tavrel /calc` with TAXSIM. Deterministic for a seed.
+"""Writes returns of tax years 2010-2024 in NBER TAXSIM 35's CSV variables, for
+comparing `tavrel /calc` (enacted law) with TAXSIM. Deterministic for a seed:
+the same COUNT and SEED always give the same file.
 
-The returns avoid the places where TAXSIM departs from the law (see the README):
-- no one is in the exemption phase-out range (TAXSIM phases out continuously);
-- a person's wages and self-employment income stay within the wage base
-  (TAXSIM leaves the wages out of the self-employment tax's base);
-- no capital gains in 2003 (TAXSIM taxes all of them at the rates before May);
-- in 2008 and 2009, state and local taxes go in `otheritem` only where the
-  standard deduction is certain (TAXSIM adds the real-estate addition to the
-  standard deduction for `proptax`, and lets the AMT deduct `otheritem`); a
-  filer with `proptax` also has mortgage interest, so itemizing lowers the AMT
-  as well and cannot tie with the standard deduction.
+The years take turns (return i is of year 2010 + (i - 1) mod 15), so COUNT =
+15 x N gives N returns of each year. Each return draws an income scale between
+$8,000 and $5,000,000 (evenly on a log scale) and splits it into wages,
+self-employment income (sometimes a loss, sometimes several hundred thousand),
+dividends, interest and short- and long-term gains or losses, so that the AMT,
+the exemption and itemized-deduction phase-outs of 2013-2017, the 20% gain
+rate, the net investment income tax and the additional Medicare tax all occur.
+Property taxes (`proptax`) often pass $10,000, so the 2018-2024 cap binds, and
+mortgage interest runs up to $60,000.
+
+Filing statuses: single (mstat 1; head of household when depx > 0), joint (2)
+and married filing separately (6). Dependents carry ages (some 17 or older, so
+not children for the credit); taxpayer and spouse are sometimes 65 or older.
+
+Only columns the calculator reads are written; `otheritem` (which the
+calculator takes as state income tax and TAXSIM as other itemized deductions,
+deductible for its AMT) is always 0, and so are every other TAXSIM variable
+(pensions, gssi, rentpaid, scorp, pbusinc, ...). Nothing else is filtered:
+no return is dropped for falling where TAXSIM is known to depart from the law.
 
 usage: generate_returns.py COUNT SEED > returns.csv
 """
+import math
 import random
 import sys
+
+FIRST_YEAR, LAST_YEAR = 2010, 2024
 
 COLUMNS = ["taxsimid", "year", "state", "mstat", "page", "sage", "depx", "age1", "age2", "age3",
            "pwages", "swages", "psemp", "ssemp", "dividends", "intrec", "stcg", "ltcg",
            "proptax", "otheritem", "mortgage", "idtl"]
 
-# Start of the exemption phase-out (single, joint, separately, head of household).
-PHASE_OUT = {2001: (132950, 199450, 99725, 166200), 2002: (137300, 206000, 103000, 171650),
-             2003: (139500, 209250, 104625, 174400), 2004: (142700, 214050, 107025, 178350),
-             2005: (145950, 218950, 109475, 182450), 2006: (150500, 225750, 112875, 188150),
-             2007: (156400, 234600, 117300, 195500), 2008: (159950, 239950, 119975, 199950),
-             2009: (166800, 250200, 125100, 208500)}
-WAGE_BASE = {2001: 80400, 2002: 84900, 2003: 87000, 2004: 87900, 2005: 90000, 2006: 94200,
-             2007: 97500, 2008: 102000, 2009: 106800}
+
+def chance(rng, p):
+    return rng.random() < p
 
 
-def amount(rng, top, zero_share=0.5):
-    return 0 if rng.random() < zero_share else rng.randrange(top)
+def share(rng, scale, low, high):
+    """A whole-dollar amount between low and high times the scale."""
+    return int(round(scale * rng.uniform(low, high)))
+
+
+def age(rng, older_share):
+    return rng.randrange(65, 90) if chance(rng, older_share) else rng.randrange(22, 65)
 
 
 def one(rng, taxsimid):
-    while True:
-        year = rng.randrange(2001, 2010)
-        mstat = rng.choice([1, 1, 2, 2, 6])
-        depx = 0 if mstat == 6 else rng.choice([0, 0, 1, 2, 3])
-        ages = [rng.randrange(1, 20) if i < depx else 0 for i in range(3)]
-        page = rng.choice([30, 45, 70])
-        sage = rng.choice([30, 45, 70]) if mstat == 2 else 0
-        pwages = amount(rng, 400000, 0.15)
-        swages = amount(rng, 200000) if mstat == 2 else 0
-        psemp = min(amount(rng, 150000, 0.8), WAGE_BASE[year] - pwages) if pwages < WAGE_BASE[year] else 0
-        ssemp = (min(amount(rng, 100000, 0.85), WAGE_BASE[year] - swages)
-                 if mstat == 2 and swages < WAGE_BASE[year] else 0)
-        dividends = amount(rng, 30000, 0.6)
-        intrec = amount(rng, 20000, 0.6)
-        stcg = amount(rng, 40000, 0.8) - (amount(rng, 20000, 0.8)) if year != 2003 else 0
-        ltcg = amount(rng, 200000, 0.7) - (amount(rng, 20000, 0.85)) if year != 2003 else 0
-        salt = amount(rng, 40000, 0.3)
-        mortgage = amount(rng, 40000, 0.4)
-        agi_guess = pwages + swages + psemp + ssemp + dividends + intrec + max(stcg + ltcg, -3000)
-        status = {1: 0 if depx == 0 else 3, 2: 1, 6: 2}[mstat]
-        start = PHASE_OUT[year][status]
-        # The exemption phase-out runs 122,500 above its start (61,250 separately).
-        width = 61250 if mstat == 6 else 122500
-        if start - 5000 <= agi_guess <= start + width + 5000:
-            continue
-        proptax, otheritem = salt, 0
-        if year >= 2008 and salt:
-            if salt + mortgage < (4000 if mstat != 2 else 9000):
-                proptax, otheritem = 0, salt
-            else:
-                mortgage = max(mortgage, 2000)
-        row = dict(taxsimid=taxsimid, year=year, state=0, mstat=mstat, page=page, sage=sage, depx=depx,
-                   age1=ages[0], age2=ages[1], age3=ages[2], pwages=pwages, swages=swages, psemp=psemp,
-                   ssemp=ssemp, dividends=dividends, intrec=intrec, stcg=stcg, ltcg=ltcg, proptax=proptax,
-                   otheritem=otheritem, mortgage=mortgage, idtl=2)
-        return ",".join(str(row[c]) for c in COLUMNS)
+    year = FIRST_YEAR + (taxsimid - 1) % (LAST_YEAR - FIRST_YEAR + 1)
+    mstat = rng.choice([1, 1, 2, 2, 6])
+    joint = mstat == 2
+    depx = rng.choice([0, 0, 1]) if mstat == 6 else rng.choice([0, 0, 1, 2, 3])
+    ages = [rng.randrange(1, 24) if i < depx else 0 for i in range(3)]
+    page = age(rng, 0.25)
+    sage = age(rng, 0.25) if joint else 0
+    scale = math.exp(rng.uniform(math.log(8000), math.log(5000000)))
+
+    pwages = share(rng, scale, 0.1, 1.0) if chance(rng, 0.75) else 0
+    swages = share(rng, scale, 0.05, 0.6) if joint and chance(rng, 0.55) else 0
+    psemp = ssemp = 0
+    if chance(rng, 0.35):
+        psemp = share(rng, scale, -0.1, 0.02) if chance(rng, 0.1) else share(rng, scale, 0.02, 0.9)
+    if joint and chance(rng, 0.2):
+        ssemp = share(rng, scale, 0.02, 0.6)
+    dividends = share(rng, scale, 0, 0.3) if chance(rng, 0.5) else 0
+    intrec = share(rng, scale, 0, 0.1) if chance(rng, 0.5) else 0
+    stcg = share(rng, scale, -0.1, 0.2) if chance(rng, 0.3) else 0
+    ltcg = share(rng, scale, -0.1, 0.9) if chance(rng, 0.45) else 0
+    proptax = share(rng, scale, 0, 0.08) + rng.randrange(0, 12000) if chance(rng, 0.75) else 0
+    mortgage = min(share(rng, scale, 0, 0.12), rng.randrange(2000, 60000)) if chance(rng, 0.5) else 0
+
+    row = dict(taxsimid=taxsimid, year=year, state=0, mstat=mstat, page=page, sage=sage, depx=depx,
+               age1=ages[0], age2=ages[1], age3=ages[2], pwages=pwages, swages=swages, psemp=psemp,
+               ssemp=ssemp, dividends=dividends, intrec=intrec, stcg=stcg, ltcg=ltcg, proptax=proptax,
+               otheritem=0, mortgage=mortgage, idtl=2)
+    return ",".join(str(row[c]) for c in COLUMNS)
 
 
 def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__.strip().splitlines()[-1])
     count, seed = int(sys.argv[1]), int(sys.argv[2])
     rng = random.Random(seed)
     print(",".join(COLUMNS))
