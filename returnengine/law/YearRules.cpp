@@ -326,9 +326,10 @@ Currency netInvestmentIncomeTax(const iTop& r, const YearLaw& law) {
     const Currency threshold = byStatus(law.niitThreshold, statusOf(r));
     if (threshold.isZero()) return Currency();
     const iInc& inc = r.inc();
-    const Currency investment = maxOf(
-        inc.whole(iInc::Dividends) + maxOf(inc.whole(iInc::CapGains), Currency()) + inc.whole(iInc::OtherInvestmentInc),
-        Currency());
+    // The gain, or the loss as deducted (at most 3,000; 1,500 separately),
+    // counts; only the total stops at zero.
+    const Currency investment =
+        maxOf(inc.whole(iInc::Dividends) + inc.whole(iInc::CapGains) + inc.whole(iInc::OtherInvestmentInc), Currency());
     const Currency above = amountLeft(r.whole(iTop::AGI), threshold);
     return minOf(investment, above).times(kNetInvestmentIncomeTaxRate).roundDollarsEven();
 }

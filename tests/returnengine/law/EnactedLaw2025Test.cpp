@@ -163,6 +163,7 @@ struct RuleCase {
     std::int16_t children;
     std::function<Currency(const iTop&)> figure;
     Currency expected;
+    std::int64_t longTermGain = 0;
 };
 
 // clang-format off
@@ -178,6 +179,10 @@ const RuleCase kRuleCases[] = {
     // less: 3.8% x 30,000 = 1,140.
     {"NetInvestmentIncomeTax2013", 2013, 1, 250000, 0, 30000, 0, 0,
      [](const iTop& r) { return r.other().get(iOtherTaxes::NetInvestmentIncomeTax); }, usd(1140)},
+    // A deducted capital loss lowers net investment income: 3.8% x (20,000 -
+    // 3,000) = 646 (2019, AGI 317,000).
+    {"NetInvestmentIncomeTaxAfterALoss", 2019, 1, 300000, 0, 20000, 0, 0,
+     [](const iTop& r) { return r.other().get(iOtherTaxes::NetInvestmentIncomeTax); }, usd(646), -10000},
     // 2012 has neither surtax.
     {"NoSurtax2012", 2012, 1, 250000, 0, 30000, 0, 0,
      [](const iTop& r) { return r.get(iTop::OtherTax); }, usd(0)},
@@ -207,6 +212,7 @@ TEST_P(EnactedRules2010On, TheRuleGivesTheHandFigure) {
     r.inc().letAmount(iInc::WageSp1, usd(c.wages));
     r.inc().letAmount(iInc::SEIncSp1, usd(c.seIncome));
     r.inc().letAmount(iInc::Dividends, usd(c.dividends));
+    r.inc().letAmount(iInc::LTCG, usd(c.longTermGain));
     r.item().letAmount(ItemDed::CharDed, usd(c.charity));
     r.cr().letChildCount(c.children);
     r.Calculate();
