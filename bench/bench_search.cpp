@@ -13,7 +13,8 @@ namespace {
 // The search on one example under its law: the 2008 tables' household, and the
 // 2025-2026 household whose cap puts kinks in the curve.
 void searchProtocol(benchmark::State& state, const char* example, osgrin::LawEdition law) {
-    const std::string file = std::string(TAVREL_EXAMPLES "/") + example + ".amt";
+    std::string file = TAVREL_EXAMPLES "/";
+    file.append(example).append(".amt");
     mirvane::AMT p;
     mirvane::OpenForAnalysis(p, file, law);
     const auto cap = p.values().MaxItemizedTaxDeferred;
