@@ -213,20 +213,18 @@ Currency amtMarriedSeparatelyAddition(const iTop& r, const YearLaw& law, Currenc
 
 namespace {
 
-// The social security part of one spouse's self-employment tax.
-Currency seSocialSecurity(Currency net, Currency wages, const YearLaw& law) {
-    const Currency remainingBase = amountLeft(law.wageBase, wages);
-    return remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(law.seSocialSecurityRate);
+// The social security part of one spouse's self-employment tax: the rate on net
+// earnings up to what the spouse's wages leave of the wage base.
+Currency socialSecurityPart(Currency net, Currency wages, Currency wageBase, double rate) {
+    const Currency remainingBase = amountLeft(wageBase, wages);
+    return remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(rate);
 }
 
 }  // namespace
 
 Currency seTaxOnNetEarnings(Currency net, Currency wages, Currency wageBase, double socialSecurityRate) {
     if (net < kSelfEmploymentFloor) return Currency();
-    const Currency remainingBase = amountLeft(wageBase, wages);
-    const Currency socialSecurity =
-        remainingBase.isZero() ? Currency() : minOf(net, remainingBase).times(socialSecurityRate);
-    return (socialSecurity + net.times(kMedicareRate)).roundDollarsEven();
+    return (socialSecurityPart(net, wages, wageBase, socialSecurityRate) + net.times(kMedicareRate)).roundDollarsEven();
 }
 
 Currency seTax(const iTop& r, const YearLaw& law, int spouse) {
@@ -244,7 +242,8 @@ Currency seTaxDeductionOfParts(const iTop& r, const YearLaw& law) {
         const Currency net = netEarnings(inc.whole(spouse == tavrel::Sp1 ? iInc::SEIncSp1 : iInc::SEIncSp2));
         if (net < kSelfEmploymentFloor) continue;
         const Currency wages = inc.whole(spouse == tavrel::Sp1 ? iInc::WageSp1 : iInc::WageSp2);
-        deduction += seSocialSecurity(net, wages, law).times(law.seSocialSecurityDeductibleShare) +
+        deduction += socialSecurityPart(net, wages, law.wageBase, law.seSocialSecurityRate)
+                         .times(law.seSocialSecurityDeductibleShare) +
                      net.times(kMedicareRate).times(kSelfEmploymentTaxDeductibleShare);
     }
     return deduction.roundDollarsEven();
